@@ -1,0 +1,1 @@
+namespace qlx::platform { void placeholder() {} }
