@@ -2,7 +2,6 @@
 
 #include "app/OneArgumentFormat.h"
 #include "app/Units.h"
-#include "papers/MdtSource.h"
 #include "papers/TextCodec.h"
 #include "platform/Files.h"
 
@@ -82,9 +81,10 @@ bool MediamgrModel::Initialise(const MainWindowSetup& setup) {
         return Fail();
     }
 
+    // The header is written back unchanged, so a missing key is carried as it is.
+    list_.ReadHeader(*userPath);
     // A list that overflows has reported string 1109 and keeps its first 100 papers.
     list_.Load(*presetPath, *userPath, setup_.bInch != 0, strings_, messages_);
-    list_.header = LoadSourceFile(*userPath, false).header;
     return true;
 }
 
@@ -116,9 +116,9 @@ MediamgrModel::SelectedPaperView MediamgrModel::ShowSelectedPaper(int index) {
     view.deleteEnabled = view.editEnabled;
     view.width = ToLocaleDecimal(FormatTenthsMm(paper.nPaperWidth, inch), setup_.decimalSeparator);
     const bool hasLength = paper.nType == kTypeDieCut || paper.nType == kTypeBlackMark;
-    view.length = ToLocaleDecimal(
-        hasLength ? FormatTenthsMm(paper.nPaperLength, inch) : NotApplicableLength(inch),
-        setup_.decimalSeparator);
+    view.length = ToLocaleDecimal(hasLength ? FormatTenthsMm(paper.nPaperLength, inch)
+                                            : NotApplicableLength(inch),
+                                  setup_.decimalSeparator);
     view.energy = std::to_string(static_cast<int>(paper.byEnergyRank));
     return view;
 }
@@ -188,8 +188,8 @@ int MediamgrModel::RunEditor(PaperEditor& editor, PaperEditorMode mode) {
         }
         return list_.count - 1;
     }
-    if (result == kEditorResultReplace && mode == PaperEditorMode::Edit &&
-        list_.nSelected >= 0 && list_.nSelected < list_.count) {
+    if (result == kEditorResultReplace && mode == PaperEditorMode::Edit && list_.nSelected >= 0 &&
+        list_.nSelected < list_.count) {
         list_.Replace(list_.nSelected, list_.work);
         list_.bChanged = 1;
         return list_.nSelected;

@@ -24,8 +24,8 @@ constexpr int kEditorResultReplace = 10;
 struct PaperEditorRequest {
     PaperEditorRequest(PaperDef& workRecord, PaperList& papers) : work(workRecord), list(papers) {}
 
-    PaperDef& work;   // the record edited in place
-    PaperList& list;  // slots 0..count-1 and count, read by the editor's publication
+    PaperDef& work;  // the record edited in place
+    PaperList& list; // slots 0..count-1 and count, read by the editor's publication
     PaperEditorMode mode = PaperEditorMode::New;
     int bInch = 0;
     char decimalSeparator = '.';

@@ -15,12 +15,9 @@ namespace qlx::testing {
 
 class FakeStrings : public StringSource {
 public:
-    std::map<int, std::string> texts{{501, "New label"},
-                                      {1001, "Delete \"%s\"?"},
-                                      {1006, "Installed."},
-                                      {1101, "Files missing."},
-                                      {1102, "Copy failed."},
-                                      {1109, "Too many papers."}};
+    std::map<int, std::string> texts{{501, "New label"},     {1001, "Delete \"%s\"?"},
+                                     {1006, "Installed."},   {1101, "Files missing."},
+                                     {1102, "Copy failed."}, {1109, "Too many papers."}};
     std::string String(int id) const override {
         const auto it = texts.find(id);
         return it == texts.end() ? std::string() : it->second;

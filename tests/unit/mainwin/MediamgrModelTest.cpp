@@ -118,11 +118,11 @@ TEST_F(MediamgrModelTest, SelectedPaperTextsAndEnableStates) {
         const char* length;
     };
     const Case cases[] = {
-        {0, 0, '.', false, "56.0 mm", "30.0 mm"},     // preset
-        {1, 0, '.', false, "56.0 mm", "-- mm"},       // continuous preset
-        {1, 1, '.', false, "2.20 \"", "-- \""},       // continuous, inches
-        {2, 0, ',', false, "56,0 mm", "30,0 mm"},     // protected user paper
-        {3, 0, ',', true, "56,0 mm", "123,4 mm"},     // black mark shows its length
+        {0, 0, '.', false, "56.0 mm", "30.0 mm"}, // preset
+        {1, 0, '.', false, "56.0 mm", "-- mm"},   // continuous preset
+        {1, 1, '.', false, "2.20 \"", "-- \""},   // continuous, inches
+        {2, 0, ',', false, "56,0 mm", "30,0 mm"}, // protected user paper
+        {3, 0, ',', true, "56,0 mm", "123,4 mm"}, // black mark shows its length
         {3, 1, ',', true, "2,20 \"", "4,86 \""},
     };
     for (const Case& c : cases) {
@@ -149,8 +149,7 @@ TEST_F(MediamgrModelTest, SelectedPaperTextsAndEnableStates) {
 
 TEST_F(MediamgrModelTest, DisplayNamesFollowTheUnit) {
     Fill(1);
-    EXPECT_EQ(model.DisplayNames(),
-              (std::vector<std::string>{"Preset A", "Preset B", "User 0"}));
+    EXPECT_EQ(model.DisplayNames(), (std::vector<std::string>{"Preset A", "Preset B", "User 0"}));
     model.SetInch(1);
     EXPECT_EQ(model.DisplayNames(),
               (std::vector<std::string>{"Preset A in", "Preset B in", "User 0 in"}));
@@ -408,7 +407,8 @@ TEST_F(MediamgrInitialiseTest, LoadsPresetsThenUserPapers) {
     EXPECT_EQ(list.slots[0].bPreset, 1);
     EXPECT_EQ(list.slots[2].bPreset, 0);
     EXPECT_EQ(list.header.bySeriesCode, "0x12");
-    EXPECT_EQ(list.header.modelSection.size(), 2u);
+    EXPECT_EQ(list.header.byModelCode, "0x34");
+    EXPECT_FALSE(list.header.modelSection.empty());
     EXPECT_EQ(list.bChanged, 0);
 }
 
