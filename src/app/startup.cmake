@@ -13,3 +13,13 @@ target_sources(qlx_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MessageBoxService.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ResourceLibrary.cpp
 )
+target_sources(qlx_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainDialogRunner.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StartupShell.cpp
+)
+
+# The program; its resource library is built with it.
+add_executable(qlx5srct ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
+target_link_libraries(qlx5srct PRIVATE qlx_gui)
+add_dependencies(qlx5srct qlx_resources)
