@@ -5,6 +5,7 @@
 #include "app/COptionDlg.h"
 #include "app/CPopupButton.h"
 #include "app/ResourceLibrary.h"
+#include "app/ToolWaitGuard.h"
 #include "papers/MdtSource.h"
 #include "papers/TextCodec.h"
 
@@ -92,6 +93,17 @@ std::vector<PaperDef> Users(std::initializer_list<int> sizes) {
 const std::vector<PaperDef> kPresets = {MakePaper("Roll 62", 256, 1, kTypeContinuous),
                                         MakePaper("Label 62x29", 257, 1)};
 
+// Counts what reaches it.
+class EventCounter final : public QWidget {
+public:
+    int paints = 0;
+    int keys = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+    void keyPressEvent(QKeyEvent*) override { ++keys; }
+};
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -127,6 +139,8 @@ private Q_SLOTS:
         QVERIFY(Enabled(d, 1003));
         QVERIFY(messages.shown.empty());
         QVERIFY(d.ListExtent() > 5);
+        QVERIFY(!d.windowIcon().isNull()); // also the minimised window's picture
+        QCOMPARE(d.windowTitle(), ResourceLibrary::Instance().Text(100));
         // Export and import wait for their handlers; so does send, which also needs a printer.
         QVERIFY(!Enabled(d, 1004));
         QVERIFY(!Enabled(d, 1005));
@@ -392,6 +406,24 @@ private Q_SLOTS:
         // Afterwards the window listens again.
         Click(d, 1001);
         QCOMPARE(w.editor->runs, 1);
+    }
+
+    void toolWaitKeepsPaintingAndDropsInput() {
+        EventCounter widget;
+        widget.resize(50, 50);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        {
+            ToolWaitGuard guard;
+            const int before = widget.paints;
+            widget.update();
+            ToolWaitGuard::Pump();
+            QVERIFY(widget.paints > before);
+            QTest::keyClick(&widget, Qt::Key_A);
+            QCOMPARE(widget.keys, 0);
+        }
+        QTest::keyClick(&widget, Qt::Key_A);
+        QCOMPARE(widget.keys, 1);
     }
 
     void splitButtonMenuOffersTheOtherCommands() {
