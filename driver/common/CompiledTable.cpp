@@ -52,8 +52,7 @@ std::optional<CompiledTable> CompiledTable::Parse(std::string_view bytes) {
     if (count > kMaxPapers) {
         return std::nullopt;
     }
-    const size_t expected =
-        kHeaderSize + kMdtModelRecordSize + size_t{count} * kMdtPaperRecordSize;
+    const size_t expected = kHeaderSize + kMdtModelRecordSize + size_t{count} * kMdtPaperRecordSize;
     if (GetU32(all, kOffFileSize) != expected || bytes.size() != expected) {
         return std::nullopt;
     }

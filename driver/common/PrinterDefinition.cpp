@@ -31,9 +31,9 @@ PrinterDefinition PrinterDefinition::FromTable(const CompiledTable& table, uint8
         PrinterPaper paper;
         paper.paperSize = GetU16(r, kPaperSize);
         const uint8_t flags = record[kFlags];
-        const bool continuous =
-            (flags & kFlagContinuous) != 0 || GetI16(r, kType) == kTypeContinuous;
-        paper.kind = continuous                     ? kKindContinuous
+        // Kind 74 is continuous tape.
+        const bool continuous = (flags & kFlagContinuous) != 0 || GetI16(r, kType) == 74;
+        paper.kind = continuous                      ? kKindContinuous
                      : (flags & kFlagBlackMark) != 0 ? kKindBlackMark
                                                      : kKindDieCut;
         paper.energyRank = record[kEnergyRank];

@@ -32,8 +32,10 @@ ModelRecord TableCompiler::MakeModelRecord(const MdtHeader& header) {
     model[kModelByte] = ParseCodeByte(header.byModelCode);
     const uint16_t headDots = Low16(header.dwHeadPinNum);
     PutU16(bytes, kHeadDots, headDots);
-    PutU32(bytes, kDeviceAbility01, static_cast<uint32_t>(ParseProfileNumber(header.dwDeviceAbility01)));
-    PutU32(bytes, kDeviceAbility02, static_cast<uint32_t>(ParseProfileNumber(header.dwDeviceAbility02)));
+    PutU32(bytes, kDeviceAbility01,
+           static_cast<uint32_t>(ParseProfileNumber(header.dwDeviceAbility01)));
+    PutU32(bytes, kDeviceAbility02,
+           static_cast<uint32_t>(ParseProfileNumber(header.dwDeviceAbility02)));
     PutU16(bytes, kMinCopies, Low16(header.wMinCopies));
     PutU16(bytes, kMaxCopies, Low16(header.wMaxCopies));
     PutU16(bytes, kMinCutEveryNum, Low16(header.wMinCutEveryNum));

@@ -63,8 +63,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg.size() >= 3 && arg[0] == '/' && (arg[1] == 'L' || arg[1] == 'l') &&
-            arg[2] == '=') {
+        if (arg.size() >= 3 && arg[0] == '/' && (arg[1] == 'L' || arg[1] == 'l') && arg[2] == '=') {
             logPath = arg.substr(3);
         } else if (arg == "/S" || arg == "/s") {
             // silent: the compiler never asks anything anyway
@@ -84,7 +83,8 @@ int main(int argc, char** argv) {
         return Fail(logPath, tablePath, "cannot read " + sourcePath + ": " + source.error);
     }
     if (!source.headerOk) {
-        return Fail(logPath, tablePath, "bad header in " + sourcePath + ": " + source.headerProblem);
+        return Fail(logPath, tablePath,
+                    "bad header in " + sourcePath + ": " + source.headerProblem);
     }
     std::string text;
     const std::string stopped = SectionName(source.papers.size());

@@ -24,8 +24,7 @@ typedef struct MdtFunctionTable {
     int (*open)(void** handle, const char* tableName);
     int (*close)(void* handle);
     /* which = 1; copies the 118-byte model record; scratch8 points at eight 32-bit values. */
-    int (*readModelData)(void* handle, int which, void* buffer, uint32_t size,
-                         uint32_t* scratch8);
+    int (*readModelData)(void* handle, int which, void* buffer, uint32_t size, uint32_t* scratch8);
     /* which = 1; without a buffer: the needed size and the count only. With a buffer of at
      * least the needed size: the 252-byte paper records, presets first. */
     int (*readPapers)(void* handle, int which, void* buffer, uint32_t size, uint32_t* neededSize,

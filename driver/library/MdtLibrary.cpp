@@ -66,8 +66,7 @@ std::optional<fs::path> FindIgnoringCase(const fs::path& folder, const std::stri
     }
     const std::string wanted = LowerAscii(name);
     std::optional<fs::path> found;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string entry = it->path().filename().string();
         if (LowerAscii(entry) == wanted && it->is_regular_file(error)) {
             if (!found || entry < found->filename().string()) {
@@ -141,8 +140,9 @@ int Open(void** handle, const char* tableName) {
         if (const auto userName = UserTableName(name)) {
             if (const auto userPath = FindIgnoringCase(*folder, *userName)) {
                 const auto user = ReadTable(*userPath);
-                if (user && user->model[qlx::modelrecord::kSeriesByte] ==
-                                session->model[qlx::modelrecord::kSeriesByte] &&
+                if (user &&
+                    user->model[qlx::modelrecord::kSeriesByte] ==
+                        session->model[qlx::modelrecord::kSeriesByte] &&
                     user->model[qlx::modelrecord::kModelByte] ==
                         session->model[qlx::modelrecord::kModelByte] &&
                     session->papers.size() + user->papers.size() <=

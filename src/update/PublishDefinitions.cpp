@@ -115,10 +115,9 @@ PublishOutcome PublishDefinitions(const PublishEnvironment& environment, Publish
     };
 
     const auto compiler = FindTool(environment.programFolder, family + "pc");
-    bool toolsRan = compiler.has_value() &&
-                    RunTool({*compiler, "/S", "/L=" + temp + "log.txt", temporarySource,
-                             temporaryTable},
-                            environment.whileWaiting);
+    bool toolsRan = compiler.has_value() && RunTool({*compiler, "/S", "/L=" + temp + "log.txt",
+                                                     temporarySource, temporaryTable},
+                                                    environment.whileWaiting);
 
     // A zero series or model byte cannot travel as an argument: that run counts as failed.
     const uint8_t seriesByte = ParseCodeByte(environment.header.bySeriesCode);
