@@ -21,8 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-template <size_t N>
-void SetName(std::array<char16_t, N>& name, std::u16string_view text) {
+template <size_t N> void SetName(std::array<char16_t, N>& name, std::u16string_view text) {
     name.fill(0);
     std::copy(text.begin(), text.end(), name.begin());
 }
@@ -54,11 +53,11 @@ std::vector<PaperDef> UserPapers() {
     labels.nSensorID = "1";
     labels.byRollWidMm = "45";
     labels.byHeadDivide = "0";
-    for (std::string* text : {&labels.nDieStartPlus, &labels.nDieStartRevPlus,
-                              &labels.wDieStartFwdPlus, &labels.nAfterFeedPlus,
-                              &labels.PresetBlkPos1_1, &labels.PresetBlkPos2_1,
-                              &labels.PresetBlkPos2_2, &labels.PresetBlkPos3_1,
-                              &labels.PresetBlkPos3_2, &labels.PresetBlkPos3_3}) {
+    for (std::string* text :
+         {&labels.nDieStartPlus, &labels.nDieStartRevPlus, &labels.wDieStartFwdPlus,
+          &labels.nAfterFeedPlus, &labels.PresetBlkPos1_1, &labels.PresetBlkPos2_1,
+          &labels.PresetBlkPos2_2, &labels.PresetBlkPos3_1, &labels.PresetBlkPos3_2,
+          &labels.PresetBlkPos3_3}) {
         text->assign(1, '0');
     }
     labels.wPafMediaID = "513";
@@ -234,9 +233,9 @@ TEST_F(DriverPipelineTest, FailuresLeaveTheDriverFolderAsItWas) {
     fs::copy_file(binFolder + "/qlx5sRcv", onlyConverter + "/qlx5sRcv");
     PublishEnvironment missingCompiler = environment;
     missingCompiler.programFolder = onlyConverter;
-    EXPECT_FALSE(PublishDefinitions(missingCompiler, PublishVariant::Add, WriteUserPapers(),
-                                    driverFolder)
-                     .ok);
+    EXPECT_FALSE(
+        PublishDefinitions(missingCompiler, PublishVariant::Add, WriteUserPapers(), driverFolder)
+            .ok);
 
     // A source the compiler refuses: it has no [Model] section.
     const auto writeBroken = [](const std::string& path) {
