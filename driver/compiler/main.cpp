@@ -4,6 +4,7 @@
 // left at <table>.
 
 #include "CompiledTable.h"
+#include "OutputFile.h"
 #include "TableCompiler.h"
 #include "papers/MdtSource.h"
 #include "platform/Files.h"
@@ -50,7 +51,7 @@ std::string SectionName(size_t number) {
 int Fail(const std::string& logPath, const std::string& tablePath, const std::string& message) {
     qlx::platform::DeleteFileIfExists(tablePath);
     if (!logPath.empty()) {
-        qlx::platform::WriteFileAtomic(logPath, "qlx5sRpc: error: " + message + "\n");
+        qlx::WriteOutputFile(logPath, "qlx5sRpc: error: " + message + "\n");
     }
     std::fprintf(stderr, "qlx5sRpc: %s\n", message.c_str());
     return 1;
@@ -101,13 +102,13 @@ int main(int argc, char** argv) {
     if (!qlx::TableCompiler::Compile(source.header, source.papers, table, error)) {
         return Fail(logPath, tablePath, error);
     }
-    if (!qlx::platform::WriteFileAtomic(tablePath, table.Serialize())) {
+    if (!qlx::WriteOutputFile(tablePath, table.Serialize())) {
         return Fail(logPath, tablePath, "cannot write " + tablePath);
     }
     if (!logPath.empty()) {
-        qlx::platform::WriteFileAtomic(logPath, "qlx5sRpc: " + std::to_string(table.papers.size()) +
-                                                    " papers compiled from " + sourcePath +
-                                                    " into " + tablePath + "\n");
+        qlx::WriteOutputFile(logPath, "qlx5sRpc: " + std::to_string(table.papers.size()) +
+                                          " papers compiled from " + sourcePath + " into " +
+                                          tablePath + "\n");
     }
     return 0;
 }

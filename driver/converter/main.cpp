@@ -4,6 +4,7 @@
 // success; on failure no printer file is left.
 
 #include "CompiledTable.h"
+#include "OutputFile.h"
 #include "PrinterDefinition.h"
 #include "platform/Files.h"
 
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
     }
     const auto definition = qlx::PrinterDefinition::FromTable(
         *table, static_cast<uint8_t>(series[0]), static_cast<uint8_t>(model[0]));
-    if (!qlx::platform::WriteFileAtomic(printerPath, definition.Serialize())) {
+    if (!qlx::WriteOutputFile(printerPath, definition.Serialize())) {
         return Fail(printerPath, "cannot write " + printerPath);
     }
     return 0;
