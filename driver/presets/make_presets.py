@@ -1,3 +1,7 @@
+# Regenerates the preset sources (model code + "ad.txt") and the initial user sources
+# (model code + "ed.txt", header only) of the five models in the folder given:
+#   python3 make_presets.py driver/presets
+# Dots follow the editor's conversions; CR LF line ends as the program writes them.
 import os, sys
 out = sys.argv[1]
 models = [
