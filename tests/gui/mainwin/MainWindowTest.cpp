@@ -523,6 +523,65 @@ private Q_SLOTS:
         }
     }
 
+    // The demo driver folder, copied, with the real driver update and its tools.
+    void demoDriverFolderWithTheRealTools() {
+        const QDir demo(qEnvironmentVariable("QLX_DEMO_DIR") + "/driver/3");
+        QVERIFY(demo.exists());
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("driver/3"));
+        QVERIFY(QDir(dir.path()).mkpath("tmp"));
+        const QString folder = dir.path() + "/driver/3/";
+        for (const QString& name : demo.entryList(QDir::Files)) {
+            QVERIFY(QFile::copy(demo.filePath(name), folder + name));
+        }
+        const std::string userPath = (folder + "qlx530eed.txt").toStdString();
+        const SourceFile shipped = LoadSourceFile(userPath, false);
+        QVERIFY(shipped.headerOk);
+        QVERIFY(WriteSourceFile(userPath, shipped.header,
+                                {MakePaper("Mine A", 513), MakePaper("Mine B", 514)}));
+
+        MainWindowSetup setup;
+        setup.modelCode = "qlx530e";
+        setup.printerName = "Demo LT-5300E";
+        setup.programFolder = qEnvironmentVariable("QLX_BIN_DIR").toStdString();
+        setup.driverFolder = (dir.path() + "/driver/3").toStdString();
+        setup.tempFolder = (dir.path() + "/tmp/").toStdString();
+        MessageRecorder messages;
+        CMediamgrDlg d(setup);
+        QVERIFY(d.Initialise());
+        const QStringList names = Names(d);
+        const int presets =
+            int(LoadSourceFile((folder + "qlx530ead.txt").toStdString(), true).papers.size());
+        QVERIFY(presets > 0);
+        QCOMPARE(names.size(), presets + 2);
+        QCOMPARE(names.mid(presets), QStringList({"Mine A", "Mine B"}));
+        QVERIFY(!Enabled(d, 1002));
+        QVERIFY(!Enabled(d, 1003));
+
+        const QString table = folder + "qlx530eed.mdt";
+        QFile::remove(table);
+        SelectRow(d, presets);
+        messages.answers = {true};
+        Click(d, 1003);
+        QCOMPARE(messages.shown.size(), size_t(1)); // the question, no failure
+        QCOMPARE(Names(d).mid(presets), QStringList({"Mine B"}));
+        QCOMPARE(Row(d), presets);
+        QVERIFY(QFile::exists(table)); // compiled and installed again
+        const SourceFile installed = LoadSourceFile(userPath, false);
+        QCOMPARE(int(installed.papers.size()), 1);
+        QCOMPARE(installed.papers[0].nPaperSize, int16_t(514));
+
+        // A table that cannot be replaced (a folder stands in its place): the paper stays.
+        QVERIFY(QFile::remove(table));
+        QVERIFY(QDir().mkdir(table));
+        messages.answers = {true};
+        Click(d, 1003);
+        QCOMPARE(messages.shown.size(), size_t(3));
+        QCOMPARE(messages.shown[2].text, ResourceLibrary::Instance().Text(1102));
+        QCOMPARE(Names(d).mid(presets), QStringList({"Mine B"}));
+        QCOMPARE(Row(d), presets);
+    }
+
     // Pictures of the three dialogs for a reviewer: <build>/screenshots/*.png.
     void writeScreenshots() {
         DriverTree tree;
