@@ -368,6 +368,7 @@ SourceFile LoadSourceFile(const std::string& path, bool preset) {
         SourceSectionResult section;
         section.section = SectionName(number);
         section.loaded = read.status == PaperReadStatus::Loaded;
+        section.leftOut = read.status == PaperReadStatus::NotConvertible;
         section.problem = read.problem;
         file.sections.push_back(std::move(section));
         if (read.status == PaperReadStatus::Failed) {
