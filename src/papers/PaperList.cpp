@@ -22,22 +22,20 @@ bool PaperList::Load(const std::string& presetPath, const std::string& userPath,
             continue; // an unreadable file has no sections
         }
         for (int number = 0;; ++number) {
-            PaperDef paper;
-            const PaperReadResult read = ReadPaperSection(document, number, preset, paper);
+            // A read past the capacity lands in the last slot, which is never listed.
+            PaperDef& slot = slots[std::min(count, kCapacity)];
+            const PaperReadResult read = ReadPaperSection(document, number, preset, slot);
             if (read.status == PaperReadStatus::Absent || read.status == PaperReadStatus::Failed) {
                 break;
             }
             if (count >= kCapacity) {
-                // The landing slot takes the values; the list keeps its first 100 papers.
-                slots[kCapacity] = std::move(paper);
                 bFull = 1;
                 sink.Show(MessageIcon::Error, strings.String(kStringListFull));
                 return false;
             }
             // A paper whose names cannot be converted is left out; its slot is reused.
             if (read.status == PaperReadStatus::Loaded &&
-                TextCodec::ToUtf8(inch ? paper.szPaperName_inch : paper.szPaperName_mm)) {
-                slots[count] = std::move(paper);
+                TextCodec::ToUtf8(inch ? slot.szPaperName_inch : slot.szPaperName_mm)) {
                 ++count;
             }
         }
