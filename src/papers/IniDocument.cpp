@@ -26,6 +26,25 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// The first '=' in [p, end), or end; eight bytes at a time, as keys run to a dozen or more.
+const char* FindEquals(const char* p, const char* end) {
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    constexpr uint64_t kHighs = 0x8080808080808080ull;
+    while (end - p >= 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, p, 8);
+        const uint64_t x = word ^ (kOnes * '=');
+        if (((x - kOnes) & ~x & kHighs) != 0) {
+            break; // an '=' lies in these eight bytes
+        }
+        p += 8;
+    }
+    while (p < end && *p != '=') {
+        ++p;
+    }
+    return p;
+}
+
 } // namespace
 
 IniDocument::IniDocument(std::string text)
@@ -120,10 +139,7 @@ template <class Visit> void IniDocument::WalkEntries(const Section& section, Vis
         if (p == end || *p == ';') {
             continue;
         }
-        const char* equals = p;
-        while (equals < end && *equals != '=') {
-            ++equals;
-        }
+        const char* equals = FindEquals(p, end);
         if (equals == end || equals == p) {
             continue;
         }

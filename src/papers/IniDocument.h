@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -64,11 +65,15 @@ public:
         const std::size_t n = text.size();
         uint32_t head = 0;
         uint32_t tail = 0;
-        for (std::size_t i = 0; i < n && i < 4; ++i) {
-            head = (head << 8) | (static_cast<uint8_t>(text[i]) | 0x20u);
-        }
-        for (std::size_t i = n > 4 ? n - 4 : 0; i < n; ++i) {
-            tail = (tail << 8) | (static_cast<uint8_t>(text[i]) | 0x20u);
+        if (n >= 4) {
+            std::memcpy(&head, text.data(), 4);
+            std::memcpy(&tail, text.data() + n - 4, 4);
+            head |= 0x20202020u;
+            tail |= 0x20202020u;
+        } else {
+            for (std::size_t i = 0; i < n; ++i) {
+                head = (head << 8) | (static_cast<uint8_t>(text[i]) | 0x20u);
+            }
         }
         return (static_cast<uint32_t>(n) * 0x9E3779B1u) ^ (head * 0x85EBCA6Bu) ^ tail;
     }

@@ -4,6 +4,7 @@
 #include "papers/TextCodec.h"
 #include "platform/Files.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -217,13 +218,23 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     const auto integer = [&](PaperKey key) -> uint32_t {
         return found[key] != nullptr ? ParseProfileInt(found[key]->value()) : 0u;
     };
-    const auto text = [&](PaperKey key) { return std::string(BufferedText(found[key]->value())); };
+    const auto text = [&](PaperKey key, std::string& field) {
+        field.assign(BufferedText(found[key]->value()));
+    };
 
     // Read straight into the caller's record: a failed read may leave it partly written.
     PaperDef& read = paper;
     std::string notConvertible;
     const auto readName = [&](PaperKey key, auto& units) -> bool {
         const std::string_view value = BufferedText(found[key]->value());
+        // Plain ASCII that fits, the usual case, is copied without a conversion buffer.
+        if (value.size() < units.size() && std::all_of(value.begin(), value.end(), [](char ch) {
+                return static_cast<unsigned char>(ch) < 0x80;
+            })) {
+            units.fill(0);
+            std::copy(value.begin(), value.end(), units.begin());
+            return true;
+        }
         const auto converted = TextCodec::Utf8ToUtf16(value);
         if (!converted) {
             units.fill(0);
@@ -296,7 +307,7 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     if (found[kByReserved001] == nullptr) {
         return missing(kByReserved001);
     }
-    read.byReserved001 = text(kByReserved001);
+    text(kByReserved001, read.byReserved001);
     if (found[kNCompatiblePaperSizes] == nullptr) {
         return missing(kNCompatiblePaperSizes);
     }
@@ -324,17 +335,21 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
         if (found[key] == nullptr) {
             return missing(key);
         }
-        read.*texts[i] = text(key);
+        text(key, read.*texts[i]);
     }
-    read.szSizeIN = found[kSzSizeIN] != nullptr ? text(kSzSizeIN) : std::string(" ");
+    if (found[kSzSizeIN] != nullptr) {
+        text(kSzSizeIN, read.szSizeIN);
+    } else {
+        read.szSizeIN.assign(1, ' ');
+    }
     if (found[kMediaAtrInfo] == nullptr) {
         return missing(kMediaAtrInfo);
     }
-    read.MediaAtrInfo = text(kMediaAtrInfo);
+    text(kMediaAtrInfo, read.MediaAtrInfo);
     if (found[kReserved12] == nullptr) {
         return missing(kReserved12);
     }
-    read.reserved_12_ = text(kReserved12);
+    text(kReserved12, read.reserved_12_);
     ApplyReserved12(read);
     read.bPreset = preset ? 1 : 0;
 

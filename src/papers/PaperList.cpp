@@ -10,6 +10,9 @@ namespace qlx {
 
 bool PaperList::Load(const std::string& presetPath, const std::string& userPath, bool inch,
                      const StringSource& strings, MessageSink& sink) {
+    // Both names convert for every paper the reader reports as loaded, so the display name
+    // chosen by `inch` needs no further check here.
+    static_cast<void>(inch);
     count = 0;
     bFull = 0;
     const std::pair<const std::string*, bool> files[] = {{&presetPath, true}, {&userPath, false}};
@@ -33,9 +36,9 @@ bool PaperList::Load(const std::string& presetPath, const std::string& userPath,
                 sink.Show(MessageIcon::Error, strings.String(kStringListFull));
                 return false;
             }
-            // A paper whose names cannot be converted is left out; its slot is reused.
-            if (read.status == PaperReadStatus::Loaded &&
-                TextCodec::ToUtf8(inch ? slot.szPaperName_inch : slot.szPaperName_mm)) {
+            // A paper whose names cannot be converted (NotConvertible) is left out and its
+            // slot reused; a loaded paper's names came from valid UTF-8, in either unit.
+            if (read.status == PaperReadStatus::Loaded) {
                 ++count;
             }
         }
