@@ -26,25 +26,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// The first '=' in [p, end), or end; eight bytes at a time, as keys run to a dozen or more.
-const char* FindEquals(const char* p, const char* end) {
-    constexpr uint64_t kOnes = 0x0101010101010101ull;
-    constexpr uint64_t kHighs = 0x8080808080808080ull;
-    while (end - p >= 8) {
-        uint64_t word = 0;
-        std::memcpy(&word, p, 8);
-        const uint64_t x = word ^ (kOnes * '=');
-        if (((x - kOnes) & ~x & kHighs) != 0) {
-            break; // an '=' lies in these eight bytes
-        }
-        p += 8;
-    }
-    while (p < end && *p != '=') {
-        ++p;
-    }
-    return p;
-}
-
 } // namespace
 
 IniDocument::IniDocument(std::string text)
@@ -105,57 +86,6 @@ void IniDocument::Parse() {
         section.body = std::string_view(bodyStart, static_cast<std::size_t>(finish - bodyStart));
         sections_.push_back(section);
         pos = bodyStart;
-    }
-}
-
-template <class Visit> void IniDocument::WalkEntries(const Section& section, Visit&& visit) {
-    const char* pos = section.body.data();
-    const char* const finish = pos + section.body.size();
-    while (pos < finish) {
-        const char* lineStart = pos;
-        const char* end = static_cast<const char*>(
-            std::memchr(pos, '\n', static_cast<std::size_t>(finish - pos)));
-        if (end == nullptr) {
-            end = finish;
-        }
-        pos = end < finish ? end + 1 : finish;
-        if (end > lineStart && end[-1] == '\r') {
-            --end;
-        }
-        if (section.hasZeroByte) {
-            const std::string_view line(lineStart, static_cast<std::size_t>(end - lineStart));
-            const std::size_t zero = line.find('\0');
-            if (zero != std::string_view::npos) {
-                end = lineStart + zero;
-            }
-        }
-        if (static_cast<uint64_t>(end - lineStart) > UINT32_MAX) {
-            continue; // offsets are 32-bit; no source line comes near this
-        }
-        const char* p = lineStart;
-        while (p < end && IsBlank(*p)) {
-            ++p;
-        }
-        if (p == end || *p == ';') {
-            continue;
-        }
-        const char* equals = FindEquals(p, end);
-        if (equals == end || equals == p) {
-            continue;
-        }
-        const char* keyEnd = equals;
-        while (keyEnd > p && IsBlank(keyEnd[-1])) {
-            --keyEnd;
-        }
-        Entry entry;
-        entry.keyData = p;
-        entry.keyLength = static_cast<uint32_t>(keyEnd - p);
-        entry.valueOffset = static_cast<uint32_t>(equals + 1 - p);
-        entry.valueLength = static_cast<uint32_t>(end - equals - 1);
-        entry.keyHash = HashIgnoringCase(entry.key());
-        if (!visit(entry)) {
-            return;
-        }
     }
 }
 

@@ -81,10 +81,72 @@ public:
         return a.size() == b.size() && (a == b || EqualIgnoringCaseSlow(a, b));
     }
 
+    // Calls `visit(entry)` for each key line of the section, in order, until it returns false.
+    template <class Visit> static void WalkEntries(const Section& section, Visit&& visit) {
+        const char* pos = section.body.data();
+        const char* const finish = pos + section.body.size();
+        while (pos < finish) {
+            const char* lineStart = pos;
+            const char* end = FindByte(pos, finish, '\n');
+            pos = end < finish ? end + 1 : finish;
+            if (end > lineStart && end[-1] == '\r') {
+                --end;
+            }
+            if (section.hasZeroByte) {
+                end = FindByte(lineStart, end, '\0');
+            }
+            if (static_cast<uint64_t>(end - lineStart) > UINT32_MAX) {
+                continue; // offsets are 32-bit; no source line comes near this
+            }
+            const char* p = lineStart;
+            while (p < end && (*p == ' ' || *p == '\t')) {
+                ++p;
+            }
+            if (p == end || *p == ';') {
+                continue;
+            }
+            const char* equals = FindByte(p, end, '=');
+            if (equals == end || equals == p) {
+                continue;
+            }
+            const char* keyEnd = equals;
+            while (keyEnd > p && (keyEnd[-1] == ' ' || keyEnd[-1] == '\t')) {
+                --keyEnd;
+            }
+            Entry entry;
+            entry.keyData = p;
+            entry.keyLength = static_cast<uint32_t>(keyEnd - p);
+            entry.valueOffset = static_cast<uint32_t>(equals + 1 - p);
+            entry.valueLength = static_cast<uint32_t>(end - equals - 1);
+            entry.keyHash = HashIgnoringCase(entry.key());
+            if (!visit(entry)) {
+                return;
+            }
+        }
+    }
+
 private:
     static bool EqualIgnoringCaseSlow(std::string_view a, std::string_view b);
-    // Calls `visit(entry)` for each key line of the section until it returns false.
-    template <class Visit> static void WalkEntries(const Section& section, Visit&& visit);
+    // The first `c` in [p, end), or end; eight bytes at a time, as lines are short and a
+    // library call per line costs more than the search.
+    static const char* FindByte(const char* p, const char* end, char c) {
+        constexpr uint64_t kOnes = 0x0101010101010101ull;
+        constexpr uint64_t kHighs = 0x8080808080808080ull;
+        const uint64_t pattern = kOnes * static_cast<uint8_t>(c);
+        while (end - p >= 8) {
+            uint64_t word = 0;
+            std::memcpy(&word, p, 8);
+            const uint64_t x = word ^ pattern;
+            if (((x - kOnes) & ~x & kHighs) != 0) {
+                break; // `c` lies in these eight bytes
+            }
+            p += 8;
+        }
+        while (p < end && *p != c) {
+            ++p;
+        }
+        return p;
+    }
     void Parse();
 
     // Views point into this text; held by pointer so that moving the document keeps them valid.

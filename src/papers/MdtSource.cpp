@@ -186,25 +186,26 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
 
     // One pass over the section: the first entry of each known key. Keys usually come in
     // table order, so the search starts after the previous match.
+    std::array<IniDocument::Entry, kPaperKeyCount> entries{};
     std::array<const IniDocument::Entry*, kPaperKeyCount> found{};
     const auto& hashes = PaperKeyHashes();
     std::size_t next = 0;
-    std::vector<IniDocument::Entry> entries;
-    entries.reserve(64);
-    IniDocument::ReadEntries(*section, entries);
-    for (const IniDocument::Entry& entry : entries) {
+    IniDocument::WalkEntries(*section, [&](const IniDocument::Entry& entry) {
         for (std::size_t step = 0; step < kPaperKeyCount; ++step) {
-            const std::size_t k = (next + step) % kPaperKeyCount;
+            const std::size_t k =
+                next + step < kPaperKeyCount ? next + step : next + step - kPaperKeyCount;
             if (hashes[k] == entry.keyHash &&
                 IniDocument::EqualIgnoringCase(kPaperKeys[k], entry.key())) {
                 if (found[k] == nullptr) {
-                    found[k] = &entry;
+                    entries[k] = entry;
+                    found[k] = &entries[k];
                 }
                 next = k + 1;
                 break;
             }
         }
-    }
+        return true;
+    });
 
     const auto fail = [&](std::string problem) {
         result.status = PaperReadStatus::Failed;
