@@ -15,7 +15,8 @@ namespace qlx {
 struct SourceSectionResult {
     std::string section; // "Paper00", ...
     bool loaded = false;
-    std::string problem; // empty when loaded; else e.g. "missing required key MediaAtrInfo"
+    bool leftOut = false; // read, but its names cannot be converted: skipped, loading goes on
+    std::string problem;  // empty when loaded; else e.g. "missing required key MediaAtrInfo"
 };
 
 struct SourceFile {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace qlx::platform {
@@ -65,13 +66,32 @@ TEST(WriteFileAtomicTest, FailsWhereTheFileCannotBeWritten) {
     EXPECT_EQ(dir.Names(), Names{"folder"});
 }
 
+// Root writes anywhere, so as root the write is tried by a child that gave up its rights.
+bool WriteAsUnprivilegedUser(const std::string& path) {
+    if (geteuid() != 0)
+        return WriteFileAtomic(path, "x");
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(2);
+        _exit(WriteFileAtomic(path, "x") ? 1 : 0);
+    }
+    int status = 0;
+    EXPECT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2) << "could not drop rights";
+    return WIFEXITED(status) && WEXITSTATUS(status) == 1;
+}
+
 TEST(WriteFileAtomicTest, FailsInAFolderWithoutWritePermission) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes into folders without write permission";
     TestFolder dir;
-    ASSERT_EQ(mkdir((dir / "locked").c_str(), 0500), 0);
-    EXPECT_FALSE(WriteFileAtomic(dir / "locked/file.txt", "x"));
+    ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
+    ASSERT_EQ(mkdir((dir / "locked").c_str(), 0555), 0);
+    ASSERT_EQ(chmod((dir / "locked").c_str(), 0555), 0);
+    EXPECT_FALSE(WriteAsUnprivilegedUser(dir / "locked/file.txt"));
     EXPECT_EQ(dir.Names(dir / "locked"), Names{});
+    ASSERT_EQ(mkdir((dir / "open").c_str(), 0777), 0);
+    ASSERT_EQ(chmod((dir / "open").c_str(), 0777), 0);
+    EXPECT_TRUE(WriteAsUnprivilegedUser(dir / "open/file.txt")) << "the same user can write here";
 }
 
 TEST(CopyFileAtomicTest, CopiesBytesAndPermissions) {
