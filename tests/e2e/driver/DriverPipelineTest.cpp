@@ -302,6 +302,28 @@ TEST_F(DriverPipelineTest, CompilerRefusesABrokenSourceAndLeavesNoTable) {
     EXPECT_FALSE(fs::exists(table));
 }
 
+// The formats the capabilities extension and the printer rely on do not drift: the tools
+// turn a fixed source into the very bytes stored beside it.
+TEST_F(DriverPipelineTest, ToolsProduceTheGoldenTableAndPrinterFile) {
+    const char* data = std::getenv("QLX_TEST_DATA");
+    ASSERT_NE(data, nullptr);
+    const std::string golden = std::string(data) + "/driver/presets-qlx530e";
+    const std::string source = root / "source.txt";
+    fs::copy_file(golden + ".txt", source);
+    const std::string table = root / "table.mdt";
+    const std::string printer = root / "printer.bin";
+    ASSERT_EQ(platform::RunProcess(
+                  {binFolder + "/qlx5sRpc", "/S", "/L=" + (root / "log.txt"), source, table})
+                  .exitCode,
+              0);
+    ASSERT_EQ(
+        platform::RunProcess({binFolder + "/qlx5sRcv", table, printer, "qlx5sRi3.so", "5", "D"})
+            .exitCode,
+        0);
+    EXPECT_TRUE(ReadText(table) == ReadText(golden + ".mdt"));
+    EXPECT_TRUE(ReadText(printer) == ReadText(golden + "-pdt.bin"));
+}
+
 TEST_F(DriverPipelineTest, ConverterRefusesBadInput) {
     const std::string printer = root / "p.bin";
     const std::string table = root / "t.mdt";
