@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace qlx {
 
@@ -35,11 +36,34 @@ struct PublishOutcome {
 // then copies the three results into `destinationFolder` (Export, Delete, Import, Replace,
 // Add), or deletes the temporary source and table and hands the printer file on (Send,
 // Save printer file).
+// Outputs of an earlier run are removed from the temporary folder first; a tool that is
+// missing, cannot start or produces nothing (and a series or model byte of 0, which cannot
+// be passed as an argument) fails the run before anything is copied, so the destination
+// stays as it was. The copies are atomic and stop at the first failure; only Delete, Import,
+// Replace and Add make a read-only destination file writable first.
 PublishOutcome PublishDefinitions(const PublishEnvironment& environment, PublishVariant variant,
                                   const SourceWriter& writeSource,
                                   const std::string& destinationFolder);
 
 // "pdt%s%s.bin" from the last two characters of byModelCode, then of bySeriesCode.
 std::string PrinterFileName(const MdtHeader& header);
+
+// The string resources a caller shows after a publication: `success` (with
+// `successSecond` joined by two line ends, 0 when none) and `failure`; 0 means the variant
+// shows nothing of its own (Delete, Replace and Add close or rebuild on success; Send and
+// Save printer file report in their own dialogs).
+struct PublishMessageIds {
+    int success = 0;
+    int successSecond = 0;
+    int failure = 0;
+};
+PublishMessageIds PublishMessages(PublishVariant variant);
+
+// "qlx5sr" for the editor's variants (Replace, Add), "qlx5sR" for the others.
+std::string FamilyCode(PublishVariant variant);
+
+// Starts a tool with its argument vector and waits for it, calling `whileWaiting` meanwhile.
+// False when the tool could not be started; its exit status is not judged here.
+bool RunTool(const std::vector<std::string>& argv, const std::function<void()>& whileWaiting);
 
 } // namespace qlx
