@@ -46,8 +46,12 @@ int Application::Run(const std::vector<std::string>& arguments) {
 
     lock_ = platform::InstanceLock::TryAcquire(decision.mutexName);
     if (!lock_) {
-        platform::InstanceLock::AskHolderToRaise(decision.mutexName);
-        return 0;
+        // Without a private folder no lock can exist at all: run unguarded rather than end
+        // silently as if another window were open.
+        if (platform::InstanceLock::AskHolderToRaise(decision.mutexName) ||
+            !platform::PrivateTempFolder().empty()) {
+            return 0;
+        }
     }
 
     const ResourceLibrary& library = ResourceLibrary::Instance();
@@ -69,6 +73,9 @@ int Application::Run(const std::vector<std::string>& arguments) {
 }
 
 void Application::ListenForRaiseRequests() {
+    if (!lock_) {
+        return;
+    }
     lock_->SetRaiseHandler([this] { RaiseMainWindow(); });
     const int descriptor = lock_->RaiseChannelDescriptor();
     if (descriptor < 0) {
