@@ -78,7 +78,26 @@ public:
         return (static_cast<uint32_t>(n) * 0x9E3779B1u) ^ (head * 0x85EBCA6Bu) ^ tail;
     }
     static bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-        return a.size() == b.size() && (a == b || EqualIgnoringCaseSlow(a, b));
+        if (a.size() != b.size()) {
+            return false;
+        }
+        // Names are short and usually equal byte for byte: compare in words, inline.
+        std::size_t i = 0;
+        for (; i + 8 <= a.size(); i += 8) {
+            uint64_t x = 0;
+            uint64_t y = 0;
+            std::memcpy(&x, a.data() + i, 8);
+            std::memcpy(&y, b.data() + i, 8);
+            if (x != y) {
+                return EqualIgnoringCaseSlow(a.substr(i), b.substr(i));
+            }
+        }
+        for (; i < a.size(); ++i) {
+            if (a[i] != b[i]) {
+                return EqualIgnoringCaseSlow(a.substr(i), b.substr(i));
+            }
+        }
+        return true;
     }
 
     // Calls `visit(entry)` for each key line of the section, in order, until it returns false.
