@@ -25,7 +25,6 @@ public:
         uint32_t keyLength = 0;
         uint32_t valueOffset = 0; // from keyData
         uint32_t valueLength = 0;
-        uint32_t keyHash = 0; // HashIgnoringCase of the key
 
         std::string_view key() const { return {keyData, keyLength}; }
         std::string_view value() const { return {keyData + valueOffset, valueLength}; }
@@ -137,7 +136,6 @@ public:
             entry.keyLength = static_cast<uint32_t>(keyEnd - p);
             entry.valueOffset = static_cast<uint32_t>(equals + 1 - p);
             entry.valueLength = static_cast<uint32_t>(end - equals - 1);
-            entry.keyHash = HashIgnoringCase(entry.key());
             if (!visit(entry)) {
                 return;
             }
