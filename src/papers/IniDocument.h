@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -154,8 +155,13 @@ private:
             uint64_t word = 0;
             std::memcpy(&word, p, 8);
             const uint64_t x = word ^ pattern;
-            if (((x - kOnes) & ~x & kHighs) != 0) {
-                break; // `c` lies in these eight bytes
+            const uint64_t hits = (x - kOnes) & ~x & kHighs;
+            if (hits != 0) {
+                // The lowest flagged byte is exact (only bytes above it can be false hits).
+                if constexpr (std::endian::native == std::endian::little) {
+                    return p + std::countr_zero(hits) / 8;
+                }
+                break;
             }
             p += 8;
         }
