@@ -125,7 +125,7 @@ std::optional<IniDocument::Entry> IniDocument::FindEntry(const Section& section,
     const uint32_t hash = HashIgnoringCase(key);
     std::optional<Entry> found;
     WalkEntries(section, [&](const Entry& entry) {
-        if (entry.keyHash == hash && EqualIgnoringCase(entry.key(), key)) {
+        if (HashIgnoringCase(entry.key()) == hash && EqualIgnoringCase(entry.key(), key)) {
             found = entry;
             return false;
         }

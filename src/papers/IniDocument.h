@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -25,7 +26,6 @@ public:
         uint32_t keyLength = 0;
         uint32_t valueOffset = 0; // from keyData
         uint32_t valueLength = 0;
-        uint32_t keyHash = 0; // HashIgnoringCase of the key
 
         std::string_view key() const { return {keyData, keyLength}; }
         std::string_view value() const { return {keyData + valueOffset, valueLength}; }
@@ -78,7 +78,26 @@ public:
         return (static_cast<uint32_t>(n) * 0x9E3779B1u) ^ (head * 0x85EBCA6Bu) ^ tail;
     }
     static bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-        return a.size() == b.size() && (a == b || EqualIgnoringCaseSlow(a, b));
+        if (a.size() != b.size()) {
+            return false;
+        }
+        // Names are short and usually equal byte for byte: compare in words, inline.
+        std::size_t i = 0;
+        for (; i + 8 <= a.size(); i += 8) {
+            uint64_t x = 0;
+            uint64_t y = 0;
+            std::memcpy(&x, a.data() + i, 8);
+            std::memcpy(&y, b.data() + i, 8);
+            if (x != y) {
+                return EqualIgnoringCaseSlow(a.substr(i), b.substr(i));
+            }
+        }
+        for (; i < a.size(); ++i) {
+            if (a[i] != b[i]) {
+                return EqualIgnoringCaseSlow(a.substr(i), b.substr(i));
+            }
+        }
+        return true;
     }
 
     // Calls `visit(entry)` for each key line of the section, in order, until it returns false.
@@ -118,7 +137,6 @@ public:
             entry.keyLength = static_cast<uint32_t>(keyEnd - p);
             entry.valueOffset = static_cast<uint32_t>(equals + 1 - p);
             entry.valueLength = static_cast<uint32_t>(end - equals - 1);
-            entry.keyHash = HashIgnoringCase(entry.key());
             if (!visit(entry)) {
                 return;
             }
@@ -137,8 +155,13 @@ private:
             uint64_t word = 0;
             std::memcpy(&word, p, 8);
             const uint64_t x = word ^ pattern;
-            if (((x - kOnes) & ~x & kHighs) != 0) {
-                break; // `c` lies in these eight bytes
+            const uint64_t hits = (x - kOnes) & ~x & kHighs;
+            if (hits != 0) {
+                // The lowest flagged byte is exact (only bytes above it can be false hits).
+                if constexpr (std::endian::native == std::endian::little) {
+                    return p + std::countr_zero(hits) / 8;
+                }
+                break;
             }
             p += 8;
         }

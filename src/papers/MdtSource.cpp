@@ -190,17 +190,26 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     std::array<const IniDocument::Entry*, kPaperKeyCount> found{};
     const auto& hashes = PaperKeyHashes();
     std::size_t next = 0;
+    const auto take = [&](std::size_t k, const IniDocument::Entry& entry) {
+        if (found[k] == nullptr) {
+            entries[k] = entry;
+            found[k] = &entries[k];
+        }
+        next = k + 1;
+    };
     IniDocument::WalkEntries(*section, [&](const IniDocument::Entry& entry) {
+        const std::string_view key = entry.key();
+        // Usually the key the table expects next; only otherwise is the key hashed.
+        if (next < kPaperKeyCount && IniDocument::EqualIgnoringCase(kPaperKeys[next], key)) {
+            take(next, entry);
+            return true;
+        }
+        const uint32_t hash = IniDocument::HashIgnoringCase(key);
         for (std::size_t step = 0; step < kPaperKeyCount; ++step) {
             const std::size_t k =
                 next + step < kPaperKeyCount ? next + step : next + step - kPaperKeyCount;
-            if (hashes[k] == entry.keyHash &&
-                IniDocument::EqualIgnoringCase(kPaperKeys[k], entry.key())) {
-                if (found[k] == nullptr) {
-                    entries[k] = entry;
-                    found[k] = &entries[k];
-                }
-                next = k + 1;
+            if (hashes[k] == hash && IniDocument::EqualIgnoringCase(kPaperKeys[k], key)) {
+                take(k, entry);
                 break;
             }
         }

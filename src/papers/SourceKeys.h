@@ -163,7 +163,14 @@ inline const std::array<ModelMember, 15> kModelMembers = {{
     {"wResolutions", &MdtHeader::wResolutions},
 }};
 
+// "Paper%02d" of the number, built by hand as it is asked for once per section read.
 inline std::string SectionName(int sectionNumber) {
+    if (sectionNumber >= 0 && sectionNumber < 100) {
+        std::string name = "Paper00";
+        name[5] = static_cast<char>('0' + sectionNumber / 10);
+        name[6] = static_cast<char>('0' + sectionNumber % 10);
+        return name;
+    }
     char name[32];
     std::snprintf(name, sizeof name, "Paper%02d", sectionNumber);
     return name;

@@ -51,3 +51,23 @@ TEST(IniDocumentTest, MovingKeepsViewsValid) {
 
 } // namespace
 } // namespace qlx
+
+namespace qlx {
+namespace {
+
+// Line ends and '=' are found a word at a time: put them at every offset around a word.
+TEST(IniDocumentTest, SplitsKeysAndValuesAtEveryOffset) {
+    for (std::size_t keyLength = 1; keyLength <= 20; ++keyLength) {
+        for (std::size_t valueLength = 0; valueLength <= 20; ++valueLength) {
+            const std::string key(keyLength, 'k');
+            const std::string value(valueLength, 'v');
+            const std::string text = "[S]\n" + key + "=" + value + "\r\nnext=" + value + "=x";
+            const IniDocument doc(text);
+            ASSERT_EQ(doc.Value("S", key), value) << keyLength << " " << valueLength;
+            ASSERT_EQ(doc.Value("S", "next"), value + "=x") << keyLength << " " << valueLength;
+        }
+    }
+}
+
+} // namespace
+} // namespace qlx
