@@ -13,10 +13,11 @@ class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
 
-    // Takes the name; nullptr when another process holds it.
+    // Takes the name; nullptr when another holder has it (another process, or another lock
+    // object of this one) or when the private folder that keeps the lock cannot be had.
     static std::unique_ptr<InstanceLock> TryAcquire(const std::string& name);
 
-    // Asks the holder of `name` to raise its window; false when nobody answered.
+    // Asks the holder of `name` to raise its window; false when nobody listens.
     static bool AskHolderToRaise(const std::string& name);
 
     // Called by the holder's event loop (see PollRaiseRequests) for every request received.
@@ -24,6 +25,8 @@ public:
     // Handles waiting requests without blocking; the GUI calls it from a timer or a socket
     // notifier on RaiseChannelDescriptor().
     virtual void PollRaiseRequests() = 0;
+    // The listening descriptor that becomes readable when a request waits; -1 when the
+    // holder has no channel (it keeps the name all the same).
     virtual int RaiseChannelDescriptor() const = 0;
 };
 

@@ -1,0 +1,384 @@
+#include "papers/MdtSource.h"
+
+#include "papers/SourceKeys.h"
+#include "papers/TextCodec.h"
+#include "platform/Files.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace qlx {
+
+using namespace sourcekeys;
+
+namespace {
+
+constexpr std::size_t kTextBufferBytes = 260; // a text key holds at most 259 bytes
+constexpr std::size_t kMaxCompatibleSizes = 254;
+constexpr std::size_t kModelSectionBytes = 13000;
+
+// A text key as the 260-byte profile buffer returns it.
+std::string_view BufferedText(std::string_view value) {
+    return value.substr(0, kTextBufferBytes - 1);
+}
+
+// Decimal with an optional '-', or hexadecimal after "0x"; stops at the first other
+// character. Wraps modulo 2^32 like the 32-bit reader, so no input can overflow.
+uint32_t ParseProfileInt(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    uint32_t value = 0;
+    if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        for (i += 2; i < text.size(); ++i) {
+            const char c = text[i];
+            uint32_t digit = 0;
+            if (c >= '0' && c <= '9') {
+                digit = static_cast<uint32_t>(c - '0');
+            } else if (c >= 'a' && c <= 'f') {
+                digit = static_cast<uint32_t>(c - 'a' + 10);
+            } else if (c >= 'A' && c <= 'F') {
+                digit = static_cast<uint32_t>(c - 'A' + 10);
+            } else {
+                break;
+            }
+            value = value * 16u + digit;
+        }
+        return value;
+    }
+    bool negative = false;
+    if (i < text.size() && text[i] == '-') {
+        negative = true;
+        ++i;
+    }
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10u + static_cast<uint32_t>(text[i] - '0');
+    }
+    return negative ? 0u - value : value;
+}
+
+int16_t Low16Signed(uint32_t value) {
+    return static_cast<int16_t>(static_cast<uint16_t>(value & 0xFFFFu));
+}
+
+// Signed decimal as atoi reads it, saturating instead of overflowing.
+int64_t ParseSignedDecimal(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (value < 100000000000LL) {
+            value = value * 10 + (text[i] - '0');
+        }
+    }
+    return negative ? -value : value;
+}
+
+// Numbers 2 to 6 of reserved_12_: mark offset, mark width and the black-mark flag.
+void ApplyReserved12(PaperDef& paper) {
+    const std::string_view scanned = std::string_view(paper.reserved_12_).substr(0, 100);
+    std::array<int64_t, 12> numbers{};
+    std::size_t index = 0;
+    std::size_t start = 0;
+    while (index < numbers.size()) {
+        const std::size_t comma = scanned.find(',', start);
+        numbers[index++] = ParseSignedDecimal(scanned.substr(
+            start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        start = comma + 1;
+    }
+    const auto combine = [](int64_t low, int64_t high) {
+        return static_cast<int16_t>(
+            static_cast<uint16_t>(static_cast<uint64_t>(low + 256 * high) & 0xFFFFu));
+    };
+    paper.nMarkOffset = combine(numbers[2], numbers[3]);
+    paper.nMarkWidth = combine(numbers[4], numbers[5]);
+    // Only die-cut tape can be black-mark tape; any other kind keeps its number so that it
+    // is written back as it was read.
+    if (numbers[6] == 2 && paper.nType == kTypeDieCut) {
+        paper.nType = kTypeBlackMark;
+    }
+}
+
+// Joins message parts; plain appends keep the compiler's string checks quiet.
+std::string Concat(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const std::string_view part : parts) {
+        text.append(part);
+    }
+    return text;
+}
+
+std::string LineText(int line) {
+    return Concat({"line ", std::to_string(line)});
+}
+
+} // namespace
+
+bool ReadHeader(const IniDocument& document, MdtHeader& header, std::string* problem) {
+    const auto fail = [problem](std::string text) {
+        if (problem != nullptr) {
+            *problem = std::move(text);
+        }
+        return false;
+    };
+    std::string* versionMembers[] = {&header.FormatVersion, &header.ModelVersion,
+                                     &header.OutputFileName};
+    const IniDocument::Section* version = document.FindSection("Version");
+    for (std::size_t i = 0; i < kVersionKeys.size(); ++i) {
+        const IniDocument::Entry* entry =
+            version != nullptr ? document.FindEntry(*version, kVersionKeys[i]) : nullptr;
+        if (entry == nullptr) {
+            return fail(Concat({"[Version]: missing key ", kVersionKeys[i]}));
+        }
+        *versionMembers[i] = std::string(BufferedText(entry->value));
+    }
+
+    const IniDocument::Section* model = document.FindSection("Model");
+    if (model == nullptr || model->entryCount == 0) {
+        header.modelSection.clear();
+        return fail(model == nullptr ? "missing section [Model]" : "[Model] is empty");
+    }
+    // The profile buffer holds "key=value" strings with their terminators and a final one;
+    // entries that do not fit whole are left out.
+    header.modelSection.clear();
+    std::size_t used = 1;
+    for (std::size_t i = 0; i < model->entryCount; ++i) {
+        const IniDocument::Entry& entry = document.Entries()[model->firstEntry + i];
+        const std::size_t size = entry.key.size() + 1 + entry.value.size() + 1;
+        if (used + size > kModelSectionBytes) {
+            break;
+        }
+        used += size;
+        header.modelSection.emplace_back(std::string(entry.key), std::string(entry.value));
+    }
+    for (const ModelMember& member : kModelMembers) {
+        const IniDocument::Entry* entry = document.FindEntry(*model, member.key);
+        if (entry == nullptr) {
+            return fail(Concat({"[Model]: missing key ", member.key}));
+        }
+        header.*member.member = std::string(BufferedText(entry->value));
+    }
+    return true;
+}
+
+PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber, bool preset,
+                                 PaperDef& paper) {
+    PaperReadResult result;
+    const std::string name = SectionName(sectionNumber);
+    const IniDocument::Section* section = document.FindSection(name);
+    if (section == nullptr) {
+        result.status = PaperReadStatus::Absent;
+        return result;
+    }
+
+    // One pass over the section: the first entry of each known key. Keys usually come in
+    // table order, so the search starts after the previous match.
+    std::array<const IniDocument::Entry*, kPaperKeyCount> found{};
+    const auto& hashes = PaperKeyHashes();
+    std::size_t next = 0;
+    for (std::size_t e = 0; e < section->entryCount; ++e) {
+        const IniDocument::Entry& entry = document.Entries()[section->firstEntry + e];
+        for (std::size_t step = 0; step < kPaperKeyCount; ++step) {
+            const std::size_t k = (next + step) % kPaperKeyCount;
+            if (hashes[k] == entry.keyHash &&
+                IniDocument::EqualIgnoringCase(kPaperKeys[k], entry.key)) {
+                if (found[k] == nullptr) {
+                    found[k] = &entry;
+                }
+                next = k + 1;
+                break;
+            }
+        }
+    }
+
+    const auto fail = [&](std::string problem) {
+        result.status = PaperReadStatus::Failed;
+        result.problem = Concat({"[", name, "] ", problem});
+        return result;
+    };
+    const auto missing = [&](PaperKey key) {
+        return fail(
+            Concat({"(", LineText(section->line), "): missing required key ", kPaperKeys[key]}));
+    };
+    const auto integer = [&](PaperKey key) -> uint32_t {
+        return found[key] != nullptr ? ParseProfileInt(found[key]->value) : 0u;
+    };
+    const auto text = [&](PaperKey key) { return std::string(BufferedText(found[key]->value)); };
+
+    PaperDef read;
+    std::string notConvertible;
+    const auto readName = [&](PaperKey key, auto& units) -> bool {
+        const std::string_view value = BufferedText(found[key]->value);
+        const auto converted = TextCodec::Utf8ToUtf16(value);
+        if (!converted) {
+            if (notConvertible.empty()) {
+                notConvertible = Concat({"[", name, "] (", LineText(found[key]->line),
+                                         "): ", kPaperKeys[key], " is not valid UTF-8"});
+            }
+            return true;
+        }
+        return TextCodec::Store(*converted, units);
+    };
+    const std::array<std::pair<PaperKey, std::size_t>, 4> names = {{
+        {kSzPaperNameMm, 31},
+        {kSzPaperNameInch, 31},
+        {kSzPaperWidthStringInch, 15},
+        {kSzPaperLengthStringInch, 15},
+    }};
+    for (const auto& [key, limit] : names) {
+        if (found[key] == nullptr) {
+            return missing(key);
+        }
+        bool fits = false;
+        switch (key) {
+        case kSzPaperNameMm:
+            fits = readName(key, read.szPaperName_mm);
+            break;
+        case kSzPaperNameInch:
+            fits = readName(key, read.szPaperName_inch);
+            break;
+        case kSzPaperWidthStringInch:
+            fits = readName(key, read.szPaperWidthString_inch);
+            break;
+        default:
+            fits = readName(key, read.szPaperLengthString_inch);
+            break;
+        }
+        if (!fits) {
+            return fail(Concat({"(", LineText(found[key]->line), "): ", kPaperKeys[key],
+                                " is longer than ", std::to_string(limit), " characters"}));
+        }
+    }
+
+    read.nType = Low16Signed(integer(kNType));
+    read.nPaperSize = Low16Signed(integer(kNPaperSize));
+    read.nPaperWidth = Low16Signed(integer(kNPaperWidth));
+    read.nImageAreaWidth = Low16Signed(integer(kNImageAreaWidth));
+    read.nPaperWidthRes = Low16Signed(integer(kNPaperWidthRes));
+    read.nImageAreaWidthRes = Low16Signed(integer(kNImageAreaWidthRes));
+    read.nPaperLength = Low16Signed(integer(kNPaperLength));
+    read.nImageAreaLength = Low16Signed(integer(kNImageAreaLength));
+    read.nPaperLengthRes = Low16Signed(integer(kNPaperLengthRes));
+    read.nImageAreaLengthRes = Low16Signed(integer(kNImageAreaLengthRes));
+    read.nPhysicalOffsetX = Low16Signed(integer(kNPhysicalOffsetX));
+    read.nPhysicalOffsetY = Low16Signed(integer(kNPhysicalOffsetY));
+    read.wPinOffsetLeft = static_cast<uint16_t>(integer(kWPinOffsetLeft));
+    read.wPinOffsetRight = static_cast<uint16_t>(integer(kWPinOffsetRight));
+    read.nMaxFeed = Low16Signed(integer(kNMaxFeed));
+    read.nMaxLength = Low16Signed(integer(kNMaxLength));
+    read.nMinLength = Low16Signed(integer(kNMinLength));
+    read.wSplit = static_cast<uint16_t>(integer(kWSplit));
+    read.nClipInfoLeft = Low16Signed(integer(kNClipInfoLeft));
+    read.nClipInfoRight = Low16Signed(integer(kNClipInfoRight));
+    read.nClipInfoTop = Low16Signed(integer(kNClipInfoTop));
+    read.nClipInfoBottom = Low16Signed(integer(kNClipInfoBottom));
+    read.nVirtualOffsetX = Low16Signed(integer(kNVirtualOffsetX));
+    read.nVirtualOffsetY = Low16Signed(integer(kNVirtualOffsetY));
+
+    if (found[kByReserved001] == nullptr) {
+        return missing(kByReserved001);
+    }
+    read.byReserved001 = text(kByReserved001);
+    if (found[kNCompatiblePaperSizes] == nullptr) {
+        return missing(kNCompatiblePaperSizes);
+    }
+    const std::string_view sizes =
+        found[kNCompatiblePaperSizes]->value.substr(0, kMaxCompatibleSizes);
+    read.nCompatiblePaperSizes.fill(0);
+    sizes.copy(read.nCompatiblePaperSizes.data(), sizes.size());
+
+    read.dwPaperAbility01 = integer(kDwPaperAbility01);
+    read.dwPaperAbility02 = integer(kDwPaperAbility02);
+    read.bProtected = (read.dwPaperAbility01 & kAbilityProtected) != 0 ? 1 : 0;
+    read.byEnergyRank = static_cast<uint8_t>(integer(kByEnergyRank));
+    read.lblPitchDot = static_cast<uint16_t>(integer(kLblPitchDot));
+    read.markNoChkValu = static_cast<uint16_t>(integer(kMarkNoChkValu));
+
+    std::string PaperDef::*const texts[] = {
+        &PaperDef::nSensorID,       &PaperDef::byRollWidMm,      &PaperDef::byHeadDivide,
+        &PaperDef::nDieStartPlus,   &PaperDef::nDieStartRevPlus, &PaperDef::wDieStartFwdPlus,
+        &PaperDef::nAfterFeedPlus,  &PaperDef::wPafMediaID,      &PaperDef::PresetBlkPos1_1,
+        &PaperDef::PresetBlkPos2_1, &PaperDef::PresetBlkPos2_2,  &PaperDef::PresetBlkPos3_1,
+        &PaperDef::PresetBlkPos3_2, &PaperDef::PresetBlkPos3_3,  &PaperDef::szSizeMM,
+    };
+    for (int i = 0; i < 15; ++i) {
+        const auto key = static_cast<PaperKey>(kNSensorID + i);
+        if (found[key] == nullptr) {
+            return missing(key);
+        }
+        read.*texts[i] = text(key);
+    }
+    read.szSizeIN = found[kSzSizeIN] != nullptr ? text(kSzSizeIN) : std::string(" ");
+    if (found[kMediaAtrInfo] == nullptr) {
+        return missing(kMediaAtrInfo);
+    }
+    read.MediaAtrInfo = text(kMediaAtrInfo);
+    if (found[kReserved12] == nullptr) {
+        return missing(kReserved12);
+    }
+    read.reserved_12_ = text(kReserved12);
+    ApplyReserved12(read);
+    read.bPreset = preset ? 1 : 0;
+
+    paper = std::move(read);
+    if (!notConvertible.empty()) {
+        result.status = PaperReadStatus::NotConvertible;
+        result.problem = std::move(notConvertible);
+        return result;
+    }
+    result.status = PaperReadStatus::Loaded;
+    return result;
+}
+
+bool ReadSourceDocument(const std::string& path, IniDocument& document) {
+    std::string bytes;
+    if (!platform::ReadFileBytes(path, bytes)) {
+        return false;
+    }
+    document = IniDocument(std::move(bytes));
+    return true;
+}
+
+SourceFile LoadSourceFile(const std::string& path, bool preset) {
+    SourceFile file;
+    IniDocument document;
+    if (!ReadSourceDocument(path, document)) {
+        file.error = "cannot read the file";
+        return file;
+    }
+    file.readable = true;
+    file.headerOk = ReadHeader(document, file.header, &file.headerProblem);
+    for (int number = 0;; ++number) {
+        PaperDef paper;
+        const PaperReadResult read = ReadPaperSection(document, number, preset, paper);
+        if (read.status == PaperReadStatus::Absent) {
+            break;
+        }
+        SourceSectionResult section;
+        section.section = SectionName(number);
+        section.loaded = read.status == PaperReadStatus::Loaded;
+        section.leftOut = read.status == PaperReadStatus::NotConvertible;
+        section.problem = read.problem;
+        file.sections.push_back(std::move(section));
+        if (read.status == PaperReadStatus::Failed) {
+            break;
+        }
+        if (read.status == PaperReadStatus::Loaded) {
+            file.papers.push_back(std::move(paper));
+        }
+    }
+    return file;
+}
+
+} // namespace qlx

@@ -1,1 +1,0 @@
-namespace qlx::platform { void placeholder() {} }
