@@ -7,8 +7,8 @@
 
 namespace qlx {
 
-// Paper names travel as UTF-8 in the dialogs and as UTF-16 in the record. These three
-// functions are the editor's only contact with that conversion.
+// Paper names travel as UTF-8 in the dialogs and as UTF-16 in the record; these three
+// functions are the editor's view of that conversion (over TextCodec).
 
 // Number of UTF-16 units the UTF-8 text needs (a character outside the basic plane counts
 // two), so that the name limit of the dialog is the capacity of the record. Invalid UTF-8
@@ -19,7 +19,7 @@ int NameUnits(std::string_view utf8);
 // the text is not valid UTF-8 or needs more than 31 units.
 bool NameToUtf16(std::string_view utf8, PaperName& out);
 
-// The name array (up to its terminator) as UTF-8; an unpaired surrogate becomes U+FFFD.
+// The name array (up to its terminator) as UTF-8; empty when it holds an unpaired surrogate.
 std::string NameToUtf8(const PaperName& name);
 
 } // namespace qlx

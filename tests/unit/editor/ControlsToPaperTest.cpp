@@ -168,9 +168,9 @@ TEST(ControlsToPaper, ShortSizeNameNeverCutsACharacter) {
     t.name = "Etiquette d\xC3\xA9" "coup\xC3\xA9" "e"; // "é" at bytes 13-14 and 19-20
     ControlsToPaper(t, Settings(203, false, '.'), p);
     EXPECT_EQ(p.szSizeMM, "Etiquette d\xC3\xA9" "co");
-    t.name = "Etiquette ab\xC3\xA9" "c";  // "é" at bytes 14-15: the 15th byte would split it
+    t.name = "Etiquette abcd\xC3\xA9" "f"; // "é" at bytes 15-16: the 15th byte would split it
     ControlsToPaper(t, Settings(203, false, '.'), p);
-    EXPECT_EQ(p.szSizeMM, "Etiquette ab");
+    EXPECT_EQ(p.szSizeMM, "Etiquette abcd");
 }
 
 TEST(ControlsToPaper, InvalidNameLeavesBothNamesEmpty) {

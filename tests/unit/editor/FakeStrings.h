@@ -14,7 +14,9 @@ public:
         if (id == 1108) {
             return "S1108:%s";
         }
-        return "S" + std::to_string(id);
+        std::string text(1, 'S'); // not "S" + ...: GCC 12 warns wrongly on that at -O3
+        text += std::to_string(id);
+        return text;
     }
 };
 

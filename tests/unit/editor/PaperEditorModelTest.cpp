@@ -254,8 +254,8 @@ TEST_F(PaperEditorModelTest, MarkOffsetRepaintsOnlyWhenItsSignChanges) {
 TEST_F(PaperEditorModelTest, LengthArrowStopsAtSixThenBlackMarkIsRefused) {
     PaperDef work = Saved(2, "Marked", 514);
     PaperEditorModel m(work, EditorSetup(1), strings);
+    m.TextEdited(pc::kName, "Marked short", {12, 12});
     m.TextEdited(pc::kLength, "6.2", {3, 3});
-    m.TextEdited(pc::kTopMargin, "0.0", {3, 3});
     for (int i = 0; i < 5; ++i) {
         m.StepDown(pc::kLengthSpin);
     }
