@@ -77,6 +77,7 @@ constexpr int kOffsetYRange = 1046;
 constexpr int kOffsetXEcho = 1049;
 constexpr int kOffsetYEcho = 1050;
 constexpr int kPicture = 1051;
+constexpr int kPictureBitmap = 140; // drawn at kPicture, its top-left pixel transparent
 constexpr int kDieCutValue9 = 1400;
 constexpr int kDieCutValue10 = 1401;
 constexpr int kBlackMarkValue9 = 1402;

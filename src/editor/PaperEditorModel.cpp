@@ -265,7 +265,7 @@ PaperEditorModel::EditOutcome PaperEditorModel::TextEdited(int id, std::string_v
     if (id == pc::kTopMargin) {
         paper_.nType = KindFromSelection(kindSelection_);
     }
-    const bool wasNegative = MarkOffsetNegative();
+    const std::string markOffsetBefore = Control(pc::kMarkOffset).text;
     const FilterOutcome f = FilterDecimalInput(Text(id), newText, selection, s.decimalSeparator,
                                                PaperValueRules(s.bInch, id == pc::kMarkOffset));
     Text(id) = f.text;
@@ -274,7 +274,7 @@ PaperEditorModel::EditOutcome PaperEditorModel::TextEdited(int id, std::string_v
         CopyTopToBottom();
     }
     if (id == pc::kMarkOffset) {
-        out.repaint = wasNegative != MarkOffsetNegative();
+        out.repaint = NeedsRepaint(markOffsetBefore, f.text, s.decimalSeparator);
     }
     out.text = f.text;
     out.selection = f.selection;
@@ -291,14 +291,14 @@ bool PaperEditorModel::Step(int arrow, bool up) {
         return false;
     }
     const EditorSettings& s = setup_.settings;
-    const bool wasNegative = MarkOffsetNegative();
+    const std::string before = Text(v->value);
     Text(v->value) = SpinStep(Text(v->value), up, up ? v->upBoundMm : v->downBoundMm, s.bInch,
                               s.decimalSeparator);
     controls_[v->echo].text = Echo(Text(v->value));
     if (v->value == pc::kTopMargin && KindFromSelection(kindSelection_) == kTypeContinuous) {
         CopyTopToBottom();
     }
-    return v->value == pc::kMarkOffset && wasNegative != MarkOffsetNegative();
+    return v->value == pc::kMarkOffset && NeedsRepaint(before, Text(v->value), s.decimalSeparator);
 }
 
 bool PaperEditorModel::StepUp(int arrow) {

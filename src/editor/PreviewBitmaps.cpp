@@ -20,4 +20,10 @@ bool IsMarkOffsetNegative(std::string_view markOffsetText, char decimalSeparator
     return ParseScaledDecimal(markOffsetText, 3, decimalSeparator) < 0;
 }
 
+bool NeedsRepaint(std::string_view markOffsetBefore, std::string_view markOffsetAfter,
+                  char decimalSeparator) {
+    return IsMarkOffsetNegative(markOffsetBefore, decimalSeparator) !=
+           IsMarkOffsetNegative(markOffsetAfter, decimalSeparator);
+}
+
 } // namespace qlx

@@ -21,4 +21,9 @@ PreviewBitmaps ChoosePreviewBitmaps(int previewType, bool markOffsetNegative);
 // An empty text and "-" are not negative.
 bool IsMarkOffsetNegative(std::string_view markOffsetText, char decimalSeparator);
 
+// A change of the mark offset text needs a repaint of the pictures when it moves the value
+// from below zero to zero or above, or back. (A change of kind always needs one.)
+bool NeedsRepaint(std::string_view markOffsetBefore, std::string_view markOffsetAfter,
+                  char decimalSeparator);
+
 } // namespace qlx

@@ -1,5 +1,5 @@
-#include "FakeStrings.h"
 #include "editor/AdvanceModel.h"
+#include "FakeStrings.h"
 #include "editor/EditorControls.h"
 
 #include <gtest/gtest.h>
@@ -109,8 +109,8 @@ TEST_F(AdvanceModelTest, EnergyRankAboveTenShowsAndStoresTen) {
 TEST_F(AdvanceModelTest, ReservedValuesAreWrittenBackAsTwelve) {
     PaperDef p = Paper(74, "5,6,7");
     AdvanceModel m(p, false, '.', 300, strings);
-    for (int list : {ac::kDieCutValue9, ac::kDieCutValue10, ac::kBlackMarkValue9,
-                     ac::kBlackMarkValue10}) {
+    for (int list :
+         {ac::kDieCutValue9, ac::kDieCutValue10, ac::kBlackMarkValue9, ac::kBlackMarkValue10}) {
         EXPECT_FALSE(m.Control(list).enabled);
         EXPECT_EQ(m.Selection(list), 2);
     }

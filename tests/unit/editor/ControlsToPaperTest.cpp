@@ -1,5 +1,5 @@
-#include "app/Units.h"
 #include "editor/ControlsToPaper.h"
+#include "app/Units.h"
 #include "editor/NameText.h"
 
 #include <gtest/gtest.h>
@@ -165,10 +165,14 @@ TEST(ControlsToPaper, WritesTheFixedFieldsAndKeepsThoseItDoesNotOwn) {
 TEST(ControlsToPaper, ShortSizeNameNeverCutsACharacter) {
     PaperDef p;
     PaperTexts t = DieCut50x30();
-    t.name = "Etiquette d\xC3\xA9" "coup\xC3\xA9" "e"; // "é" at bytes 13-14 and 19-20
+    t.name = "Etiquette d\xC3\xA9"
+             "coup\xC3\xA9"
+             "e"; // "é" at bytes 13-14 and 19-20
     ControlsToPaper(t, Settings(203, false, '.'), p);
-    EXPECT_EQ(p.szSizeMM, "Etiquette d\xC3\xA9" "co");
-    t.name = "Etiquette abcd\xC3\xA9" "f"; // "é" at bytes 15-16: the 15th byte would split it
+    EXPECT_EQ(p.szSizeMM, "Etiquette d\xC3\xA9"
+                          "co");
+    t.name = "Etiquette abcd\xC3\xA9"
+             "f"; // "é" at bytes 15-16: the 15th byte would split it
     ControlsToPaper(t, Settings(203, false, '.'), p);
     EXPECT_EQ(p.szSizeMM, "Etiquette abcd");
 }
@@ -202,7 +206,7 @@ TEST(ControlsToPaper, ValuesNineToElevenAreCarriedAndMissingOnesAreZero) {
 TEST(ControlsToPaper, BytesOfALargeTopMarginSplitLowHigh) {
     PaperDef p;
     PaperTexts t = DieCut50x30();
-    t.topMargin = "30.0"; // 354 dots at 300 dpi = 98 + 256
+    t.topMargin = "30.0";    // 354 dots at 300 dpi = 98 + 256
     t.bottomMargin = "25.0"; // 295 dots = 39 + 256
     ControlsToPaper(t, Settings(300, false, '.'), p);
     EXPECT_EQ(p.nPhysicalOffsetY, 354);
@@ -215,8 +219,8 @@ TEST(ControlsToPaper, OutOfRangeTextsConvertWithoutUndefinedArithmetic) {
     for (const bool inch : {false, true}) {
         PaperTexts t;
         t.name = "x";
-        t.width = t.length = t.gap = t.rightMargin = t.leftMargin = t.topMargin =
-            t.bottomMargin = t.markWidth = inch ? "9999.99" : "9999.9";
+        t.width = t.length = t.gap = t.rightMargin = t.leftMargin = t.topMargin = t.bottomMargin =
+            t.markWidth = inch ? "9999.99" : "9999.9";
         t.markOffset = inch ? "-9999.99" : "-9999.9";
         for (int kind = 0; kind < 3; ++kind) {
             t.kindSelection = kind;

@@ -1,8 +1,8 @@
+#include "editor/PaperEditorModel.h"
 #include "FakeStrings.h"
 #include "editor/ControlsToPaper.h"
 #include "editor/EditorControls.h"
 #include "editor/NameText.h"
-#include "editor/PaperEditorModel.h"
 
 #include <gtest/gtest.h>
 

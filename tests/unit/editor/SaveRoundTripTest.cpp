@@ -42,13 +42,13 @@ TEST(SaveRoundTrip, AddedBlackMarkPaperReadsBackAsBlackMark) {
     PaperEditorModel m(work, setup, strings);
     m.TextEdited(pc::kName, "Marked", {6, 6});
     m.KindChanged(2);
-    for (const auto& [id, text] : std::initializer_list<std::pair<int, const char*>>{
-             {pc::kWidth, "50.0"},
-             {pc::kLength, "40.0"},
-             {pc::kTopMargin, "3.0"},
-             {pc::kBottomMargin, "3.0"},
-             {pc::kMarkWidth, "5.0"},
-             {pc::kMarkOffset, "-2.5"}}) {
+    for (const auto& [id, text] :
+         std::initializer_list<std::pair<int, const char*>>{{pc::kWidth, "50.0"},
+                                                            {pc::kLength, "40.0"},
+                                                            {pc::kTopMargin, "3.0"},
+                                                            {pc::kBottomMargin, "3.0"},
+                                                            {pc::kMarkWidth, "5.0"},
+                                                            {pc::kMarkOffset, "-2.5"}}) {
         m.TextEdited(id, text, {0, 0});
     }
     int calls = 0;
