@@ -1,6 +1,7 @@
 #include "editor/ControlsToPaper.h"
 #include "app/Units.h"
 #include "editor/NameText.h"
+#include "editor/ReservedNumbers.h"
 
 #include <gtest/gtest.h>
 
@@ -211,6 +212,20 @@ TEST(ControlsToPaper, BytesOfALargeTopMarginSplitLowHigh) {
     ControlsToPaper(t, Settings(300, false, '.'), p);
     EXPECT_EQ(p.nPhysicalOffsetY, 354);
     EXPECT_EQ(p.reserved_12_, "98,1,0,0,0,0,1,39,1,0,0,0");
+}
+
+TEST(ReservedNumbers, ReadAsAtoiWouldWithoutOverflow) {
+    const ReservedNumbers n = ParseReservedNumbers(" 5,+3,-7x,abc,,99999999999,-99999999999");
+    EXPECT_EQ(n[0], 5);
+    EXPECT_EQ(n[1], 3);
+    EXPECT_EQ(n[2], -7);
+    EXPECT_EQ(n[3], 0);
+    EXPECT_EQ(n[4], 0);
+    EXPECT_EQ(n[5], 2147483647);
+    EXPECT_EQ(n[6], -2147483647 - 1);
+    EXPECT_EQ(n[7], 0);
+    EXPECT_EQ(FormatReservedNumbers(ParseReservedNumbers("1,2,3,4,5,6,7,8,9,10,11,12,13")),
+              "1,2,3,4,5,6,7,8,9,10,11,12");
 }
 
 // Texts far beyond every accepted range still convert without undefined arithmetic (the
