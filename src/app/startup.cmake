@@ -16,7 +16,6 @@ target_sources(qlx_gui PRIVATE
 target_sources(qlx_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainDialogRunner.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/StartupShell.cpp
 )
 
 # The program; its resource library is built with it.

@@ -1,6 +1,6 @@
 #include "cli/LabelMediaCommand.h"
 
-#include "cli/DriverModelCode.h"
+#include "app/PrinterModel.h"
 #include "cli/PaperListing.h"
 #include "cli/SourceLint.h"
 #include "papers/MdtSource.h"

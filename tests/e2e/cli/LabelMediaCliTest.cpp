@@ -1,5 +1,4 @@
 #include "PapersTestSupport.h"
-#include "cli/DriverModelCode.h"
 #include "cli/LabelMediaCommand.h"
 #include "papers/MdtSource.h"
 #include "platform/Process.h"
@@ -182,16 +181,6 @@ TEST(LabelMediaCliTest, HelpAndBadArguments) {
             EXPECT_FALSE(err.str().empty());
         }
     }
-}
-
-TEST(LabelMediaCliTest, DriverNamesMapToModelCodesWithoutRegardToCase) {
-    EXPECT_EQ(ModelCodeForDriver("Quellix LT-4100A"), "qlx410a");
-    EXPECT_EQ(ModelCodeForDriver("QUELLIX lt-5200e"), "qlx520e");
-    EXPECT_EQ(ModelCodeForDriver("Quellix LT-5200EW"), "qlx520ew");
-    EXPECT_EQ(ModelCodeForDriver("quellix lt-5300e"), "qlx530e");
-    EXPECT_EQ(ModelCodeForDriver("Quellix LT-5300EW"), "qlx530ew");
-    EXPECT_EQ(ModelCodeForDriver("Quellix LT-5300"), "");
-    EXPECT_EQ(ModelCodeForDriver(""), "");
 }
 
 } // namespace
