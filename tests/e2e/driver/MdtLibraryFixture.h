@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MdtLibrary.h"
-#include "ScratchFolder.h"
+#include "support/ScratchFolder.h"
 
 #include <dlfcn.h>
 

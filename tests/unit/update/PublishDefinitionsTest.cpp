@@ -1,5 +1,5 @@
 #include "update/PublishDefinitions.h"
-#include "ScratchFolder.h"
+#include "support/ScratchFolder.h"
 #include "update/CodeByte.h"
 
 #include <gtest/gtest.h>
