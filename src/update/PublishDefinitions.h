@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace qlx {
 
@@ -41,5 +42,23 @@ PublishOutcome PublishDefinitions(const PublishEnvironment& environment, Publish
 
 // "pdt%s%s.bin" from the last two characters of byModelCode, then of bySeriesCode.
 std::string PrinterFileName(const MdtHeader& header);
+
+// The string resources a caller shows after a publication: `success` (with
+// `successSecond` joined by two line ends, 0 when none) and `failure`; 0 means the variant
+// shows nothing of its own (Delete, Replace and Add close or rebuild on success; Send and
+// Save printer file report in their own dialogs).
+struct PublishMessageIds {
+    int success = 0;
+    int successSecond = 0;
+    int failure = 0;
+};
+PublishMessageIds PublishMessages(PublishVariant variant);
+
+// "qlx5sr" for the editor's variants (Replace, Add), "qlx5sR" for the others.
+std::string FamilyCode(PublishVariant variant);
+
+// Starts a tool with its argument vector and waits for it, calling `whileWaiting` meanwhile.
+// False when the tool could not be started; its exit status is not judged here.
+bool RunTool(const std::vector<std::string>& argv, const std::function<void()>& whileWaiting);
 
 } // namespace qlx

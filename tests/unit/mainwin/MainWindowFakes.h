@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/Messages.h"
+#include "papers/PaperDef.h"
+#include "papers/TextCodec.h"
+
+#include <deque>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace qlx::testing {
+
+class FakeStrings : public StringSource {
+public:
+    std::map<int, std::string> texts{{501, "New label"},     {1001, "Delete \"%s\"?"},
+                                     {1006, "Installed."},   {1101, "Files missing."},
+                                     {1102, "Copy failed."}, {1109, "Too many papers."}};
+    std::string String(int id) const override {
+        const auto it = texts.find(id);
+        return it == texts.end() ? std::string() : it->second;
+    }
+};
+
+// Records every message; questions take the next queued answer (No when none is left).
+class RecordingSink : public MessageSink {
+public:
+    struct Message {
+        MessageIcon icon;
+        std::string text;
+    };
+    std::vector<Message> shown;
+    std::deque<bool> answers;
+    bool Show(MessageIcon icon, const std::string& text) override {
+        shown.push_back({icon, text});
+        if (icon != MessageIcon::Question || answers.empty()) {
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+inline PaperDef MakePaper(const std::string& name, int size, int preset = 0,
+                          int16_t type = kTypeDieCut) {
+    PaperDef p;
+    TextCodec::Store(TextCodec::Utf8ToUtf16(name).value(), p.szPaperName_mm);
+    TextCodec::Store(TextCodec::Utf8ToUtf16(name + " in").value(), p.szPaperName_inch);
+    p.nPaperSize = static_cast<int16_t>(size);
+    p.nType = type;
+    p.nPaperWidth = 560;
+    p.nPaperLength = type == kTypeContinuous ? 0 : 300;
+    p.byEnergyRank = 3;
+    p.bPreset = preset;
+    p.MediaAtrInfo = "0";
+    p.reserved_12_ = "0,0,0,0,0,0,1,0,0,0,0,0";
+    return p;
+}
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() /
+                ("qlx-mainwin-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    std::string Path() const { return path_.string(); }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace qlx::testing
