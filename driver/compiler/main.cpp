@@ -9,47 +9,19 @@
 #include "papers/MdtSource.h"
 #include "platform/Files.h"
 
-#include <cctype>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::string LowerAscii(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+// A source that does not compile leaves no table behind (an older one would pass for its
+// result); a table that cannot be replaced is left as it is.
+int Fail(const std::string& logPath, const std::string& tablePath, const std::string& message,
+         bool removeTable = true) {
+    if (removeTable) {
+        qlx::platform::DeleteFileIfExists(tablePath);
     }
-    return text;
-}
-
-// The reader stops at the first section that does not load; a section of that number that
-// is present in the file means the source is broken there, not finished.
-bool HasSection(const std::string& text, const std::string& name) {
-    const std::string lower = LowerAscii(text);
-    const std::string wanted = "[" + LowerAscii(name) + "]";
-    size_t at = 0;
-    while ((at = lower.find(wanted, at)) != std::string::npos) {
-        size_t lineStart = at;
-        while (lineStart > 0 && (lower[lineStart - 1] == ' ' || lower[lineStart - 1] == '\t')) {
-            --lineStart;
-        }
-        if (lineStart == 0 || lower[lineStart - 1] == '\n') {
-            return true;
-        }
-        at += wanted.size();
-    }
-    return false;
-}
-
-std::string SectionName(size_t number) {
-    char name[16];
-    std::snprintf(name, sizeof name, "Paper%02u", static_cast<unsigned>(number % 10000));
-    return name;
-}
-
-int Fail(const std::string& logPath, const std::string& tablePath, const std::string& message) {
-    qlx::platform::DeleteFileIfExists(tablePath);
     if (!logPath.empty()) {
         qlx::WriteOutputFile(logPath, "qlx5sRpc: error: " + message + "\n");
     }
@@ -87,14 +59,12 @@ int main(int argc, char** argv) {
         return Fail(logPath, tablePath,
                     "bad header in " + sourcePath + ": " + source.headerProblem);
     }
-    std::string text;
-    const std::string stopped = SectionName(source.papers.size());
-    if (qlx::platform::ReadFileBytes(sourcePath, text) && HasSection(text, stopped)) {
-        std::string problem = "cannot be read";
-        if (!source.sections.empty() && !source.sections.back().problem.empty()) {
-            problem = source.sections.back().problem;
+    // The reader stops at a section it cannot read, or leaves out one whose names are not
+    // text: either way the source does not say what it means, and nothing is compiled.
+    for (const qlx::SourceSectionResult& section : source.sections) {
+        if (!section.loaded) {
+            return Fail(logPath, tablePath, section.section + ": " + section.problem);
         }
-        return Fail(logPath, tablePath, "section " + stopped + ": " + problem);
     }
 
     qlx::CompiledTable table;
@@ -103,7 +73,7 @@ int main(int argc, char** argv) {
         return Fail(logPath, tablePath, error);
     }
     if (!qlx::WriteOutputFile(tablePath, table.Serialize())) {
-        return Fail(logPath, tablePath, "cannot write " + tablePath);
+        return Fail(logPath, tablePath, "cannot write " + tablePath, false);
     }
     if (!logPath.empty()) {
         qlx::WriteOutputFile(logPath, "qlx5sRpc: " + std::to_string(table.papers.size()) +

@@ -13,8 +13,11 @@
 
 namespace {
 
-int Fail(const std::string& printerPath, const std::string& message) {
-    qlx::platform::DeleteFileIfExists(printerPath);
+// A failed conversion leaves no printer file behind; one that cannot be replaced stays.
+int Fail(const std::string& printerPath, const std::string& message, bool removeOutput = true) {
+    if (removeOutput) {
+        qlx::platform::DeleteFileIfExists(printerPath);
+    }
     std::fprintf(stderr, "qlx5sRcv: %s\n", message.c_str());
     return 1;
 }
@@ -53,7 +56,7 @@ int main(int argc, char** argv) {
     const auto definition = qlx::PrinterDefinition::FromTable(
         *table, static_cast<uint8_t>(series[0]), static_cast<uint8_t>(model[0]));
     if (!qlx::WriteOutputFile(printerPath, definition.Serialize())) {
-        return Fail(printerPath, "cannot write " + printerPath);
+        return Fail(printerPath, "cannot write " + printerPath, false);
     }
     return 0;
 }

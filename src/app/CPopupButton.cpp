@@ -64,7 +64,8 @@ bool CPopupButton::Attach(int controlId, QWidget& parent, int menuId, int defaul
     setToolTip(original->toolTip());
     setEnabled(original->isEnabled());
     if (container != nullptr && container->layout() != nullptr) {
-        container->layout()->replaceWidget(original, this, Qt::FindChildrenRecursively);
+        // The layout hands back the item that held the original; it is ours to free.
+        delete container->layout()->replaceWidget(original, this, Qt::FindChildrenRecursively);
     }
     QWidget::setTabOrder(original, this);
     original->setObjectName(QString());

@@ -1,5 +1,6 @@
 #include "papers/IniDocument.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -21,6 +22,10 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 } // namespace
 
 IniDocument::IniDocument(std::string text)
@@ -28,18 +33,7 @@ IniDocument::IniDocument(std::string text)
     Parse();
 }
 
-uint32_t IniDocument::HashIgnoringCase(std::string_view text) {
-    uint32_t hash = 2166136261u;
-    for (const char c : text) {
-        hash = (hash ^ static_cast<uint8_t>(LowerAscii(c))) * 16777619u;
-    }
-    return hash;
-}
-
-bool IniDocument::EqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
+bool IniDocument::EqualIgnoringCaseSlow(std::string_view a, std::string_view b) {
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (LowerAscii(a[i]) != LowerAscii(b[i])) {
             return false;
@@ -48,67 +42,72 @@ bool IniDocument::EqualIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Finds the section lines: a '[' with only blanks before it on its line. Values rarely hold
+// '[', so the search jumps from one header to the next.
 void IniDocument::Parse() {
-    const std::string_view all(*text_);
-    std::size_t pos = 0;
-    int lineNumber = 0;
-    Section* current = nullptr;
-    sections_.reserve(all.size() / 1024 + 4);
-    entries_.reserve(all.size() / 24 + 4);
-    while (pos < all.size()) {
-        ++lineNumber;
-        const void* found = std::memchr(all.data() + pos, '\n', all.size() - pos);
-        const std::size_t end =
-            found ? static_cast<std::size_t>(static_cast<const char*>(found) - all.data())
-                  : all.size();
-        std::string_view line = all.substr(pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
+    const char* const begin = text_->data();
+    const char* const finish = begin + text_->size();
+    const bool hasZeroByte = std::memchr(begin, '\0', text_->size()) != nullptr;
+    const char* pos = begin;
+    while (pos < finish) {
+        const char* bracket =
+            static_cast<const char*>(std::memchr(pos, '[', static_cast<std::size_t>(finish - pos)));
+        if (bracket == nullptr) {
+            break;
         }
-        const std::size_t zero = line.find('\0');
-        if (zero != std::string_view::npos) {
-            line = line.substr(0, zero);
+        const char* lineStart = bracket;
+        while (lineStart > begin && IsBlank(lineStart[-1])) {
+            --lineStart;
         }
-        const std::string_view trimmed = Trim(line);
-        if (trimmed.empty() || trimmed.front() == ';') {
+        pos = bracket + 1;
+        if (lineStart != begin && lineStart[-1] != '\n') {
             continue;
         }
-        if (trimmed.front() == '[') {
-            std::string_view name = trimmed.substr(1);
-            const std::size_t close = name.find(']');
-            if (close != std::string_view::npos) {
-                name = name.substr(0, close);
-            }
-            name = Trim(name);
-            Section section;
-            section.name = name;
-            section.nameHash = HashIgnoringCase(name);
-            section.line = lineNumber;
-            section.firstEntry = entries_.size();
-            sections_.push_back(section);
-            current = &sections_.back();
-            continue;
+        const char* lineEnd = static_cast<const char*>(
+            std::memchr(bracket, '\n', static_cast<std::size_t>(finish - bracket)));
+        const char* bodyStart = lineEnd != nullptr ? lineEnd + 1 : finish;
+        if (lineEnd == nullptr) {
+            lineEnd = finish;
         }
-        if (current == nullptr) {
-            continue;
+        // The name ends at ']', or at the line end (CR, a zero byte) when there is none.
+        std::string_view name(bracket + 1, static_cast<std::size_t>(lineEnd - bracket - 1));
+        name = name.substr(
+            0, std::min(name.find(']'), name.find_first_of(std::string_view("\r\0", 2))));
+        name = Trim(name);
+        if (!sections_.empty()) {
+            Section& previous = sections_.back();
+            previous.body = std::string_view(
+                previous.body.data(), static_cast<std::size_t>(lineStart - previous.body.data()));
         }
-        const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos) {
-            continue;
-        }
-        const std::string_view key = Trim(line.substr(0, equals));
-        if (key.empty()) {
-            continue;
-        }
-        Entry entry;
-        entry.key = key;
-        entry.value = line.substr(equals + 1);
-        entry.keyHash = HashIgnoringCase(key);
-        entry.line = lineNumber;
-        entries_.push_back(entry);
-        ++current->entryCount;
+        Section section;
+        section.name = name;
+        section.nameHash = HashIgnoringCase(name);
+        section.hasZeroByte = hasZeroByte;
+        section.body = std::string_view(bodyStart, static_cast<std::size_t>(finish - bodyStart));
+        sections_.push_back(section);
+        pos = bodyStart;
     }
+}
+
+int IniDocument::LineNumber(const char* position) const {
+    if (!text_ || position < text_->data() || position > text_->data() + text_->size()) {
+        return 0;
+    }
+    return 1 + static_cast<int>(std::count(text_->data(), position, '\n'));
+}
+
+void IniDocument::ReadEntries(const Section& section, std::vector<Entry>& entries) {
+    entries.clear();
+    WalkEntries(section, [&entries](const Entry& entry) {
+        entries.push_back(entry);
+        return true;
+    });
+}
+
+std::vector<IniDocument::Entry> IniDocument::Entries(const Section& section) {
+    std::vector<Entry> entries;
+    ReadEntries(section, entries);
+    return entries;
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
@@ -121,16 +120,18 @@ const IniDocument::Section* IniDocument::FindSection(std::string_view name) cons
     return nullptr;
 }
 
-const IniDocument::Entry* IniDocument::FindEntry(const Section& section,
-                                                 std::string_view key) const {
+std::optional<IniDocument::Entry> IniDocument::FindEntry(const Section& section,
+                                                         std::string_view key) {
     const uint32_t hash = HashIgnoringCase(key);
-    for (std::size_t i = 0; i < section.entryCount; ++i) {
-        const Entry& entry = entries_[section.firstEntry + i];
-        if (entry.keyHash == hash && EqualIgnoringCase(entry.key, key)) {
-            return &entry;
+    std::optional<Entry> found;
+    WalkEntries(section, [&](const Entry& entry) {
+        if (entry.keyHash == hash && EqualIgnoringCase(entry.key(), key)) {
+            found = entry;
+            return false;
         }
-    }
-    return nullptr;
+        return true;
+    });
+    return found;
 }
 
 std::optional<std::string_view> IniDocument::Value(std::string_view section,
@@ -139,11 +140,11 @@ std::optional<std::string_view> IniDocument::Value(std::string_view section,
     if (found == nullptr) {
         return std::nullopt;
     }
-    const Entry* entry = FindEntry(*found, key);
-    if (entry == nullptr) {
+    const auto entry = FindEntry(*found, key);
+    if (!entry) {
         return std::nullopt;
     }
-    return entry->value;
+    return entry->value();
 }
 
 } // namespace qlx

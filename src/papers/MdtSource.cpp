@@ -4,6 +4,7 @@
 #include "papers/TextCodec.h"
 #include "platform/Files.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -136,16 +137,18 @@ bool ReadHeader(const IniDocument& document, MdtHeader& header, std::string* pro
                                      &header.OutputFileName};
     const IniDocument::Section* version = document.FindSection("Version");
     for (std::size_t i = 0; i < kVersionKeys.size(); ++i) {
-        const IniDocument::Entry* entry =
-            version != nullptr ? document.FindEntry(*version, kVersionKeys[i]) : nullptr;
-        if (entry == nullptr) {
+        const auto entry =
+            version != nullptr ? IniDocument::FindEntry(*version, kVersionKeys[i]) : std::nullopt;
+        if (!entry) {
             return fail(Concat({"[Version]: missing key ", kVersionKeys[i]}));
         }
-        *versionMembers[i] = std::string(BufferedText(entry->value));
+        *versionMembers[i] = std::string(BufferedText(entry->value()));
     }
 
     const IniDocument::Section* model = document.FindSection("Model");
-    if (model == nullptr || model->entryCount == 0) {
+    const std::vector<IniDocument::Entry> modelEntries =
+        model != nullptr ? IniDocument::Entries(*model) : std::vector<IniDocument::Entry>{};
+    if (model == nullptr || modelEntries.empty()) {
         header.modelSection.clear();
         return fail(model == nullptr ? "missing section [Model]" : "[Model] is empty");
     }
@@ -153,21 +156,20 @@ bool ReadHeader(const IniDocument& document, MdtHeader& header, std::string* pro
     // entries that do not fit whole are left out.
     header.modelSection.clear();
     std::size_t used = 1;
-    for (std::size_t i = 0; i < model->entryCount; ++i) {
-        const IniDocument::Entry& entry = document.Entries()[model->firstEntry + i];
-        const std::size_t size = entry.key.size() + 1 + entry.value.size() + 1;
+    for (const IniDocument::Entry& entry : modelEntries) {
+        const std::size_t size = entry.key().size() + 1 + entry.value().size() + 1;
         if (used + size > kModelSectionBytes) {
             break;
         }
         used += size;
-        header.modelSection.emplace_back(std::string(entry.key), std::string(entry.value));
+        header.modelSection.emplace_back(std::string(entry.key()), std::string(entry.value()));
     }
     for (const ModelMember& member : kModelMembers) {
-        const IniDocument::Entry* entry = document.FindEntry(*model, member.key);
-        if (entry == nullptr) {
+        const auto entry = IniDocument::FindEntry(*model, member.key);
+        if (!entry) {
             return fail(Concat({"[Model]: missing key ", member.key}));
         }
-        header.*member.member = std::string(BufferedText(entry->value));
+        header.*member.member = std::string(BufferedText(entry->value()));
     }
     return true;
 }
@@ -184,23 +186,26 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
 
     // One pass over the section: the first entry of each known key. Keys usually come in
     // table order, so the search starts after the previous match.
+    std::array<IniDocument::Entry, kPaperKeyCount> entries{};
     std::array<const IniDocument::Entry*, kPaperKeyCount> found{};
     const auto& hashes = PaperKeyHashes();
     std::size_t next = 0;
-    for (std::size_t e = 0; e < section->entryCount; ++e) {
-        const IniDocument::Entry& entry = document.Entries()[section->firstEntry + e];
+    IniDocument::WalkEntries(*section, [&](const IniDocument::Entry& entry) {
         for (std::size_t step = 0; step < kPaperKeyCount; ++step) {
-            const std::size_t k = (next + step) % kPaperKeyCount;
+            const std::size_t k =
+                next + step < kPaperKeyCount ? next + step : next + step - kPaperKeyCount;
             if (hashes[k] == entry.keyHash &&
-                IniDocument::EqualIgnoringCase(kPaperKeys[k], entry.key)) {
+                IniDocument::EqualIgnoringCase(kPaperKeys[k], entry.key())) {
                 if (found[k] == nullptr) {
-                    found[k] = &entry;
+                    entries[k] = entry;
+                    found[k] = &entries[k];
                 }
                 next = k + 1;
                 break;
             }
         }
-    }
+        return true;
+    });
 
     const auto fail = [&](std::string problem) {
         result.status = PaperReadStatus::Failed;
@@ -208,23 +213,36 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
         return result;
     };
     const auto missing = [&](PaperKey key) {
-        return fail(
-            Concat({"(", LineText(section->line), "): missing required key ", kPaperKeys[key]}));
+        return fail(Concat({"(", LineText(document.LineNumber(*section)),
+                            "): missing required key ", kPaperKeys[key]}));
     };
     const auto integer = [&](PaperKey key) -> uint32_t {
-        return found[key] != nullptr ? ParseProfileInt(found[key]->value) : 0u;
+        return found[key] != nullptr ? ParseProfileInt(found[key]->value()) : 0u;
     };
-    const auto text = [&](PaperKey key) { return std::string(BufferedText(found[key]->value)); };
+    const auto text = [&](PaperKey key, std::string& field) {
+        field.assign(BufferedText(found[key]->value()));
+    };
 
-    PaperDef read;
+    // Read straight into the caller's record: a failed read may leave it partly written.
+    PaperDef& read = paper;
     std::string notConvertible;
     const auto readName = [&](PaperKey key, auto& units) -> bool {
-        const std::string_view value = BufferedText(found[key]->value);
+        const std::string_view value = BufferedText(found[key]->value());
+        // Plain ASCII that fits, the usual case, is copied without a conversion buffer.
+        if (value.size() < units.size() && std::all_of(value.begin(), value.end(), [](char ch) {
+                return static_cast<unsigned char>(ch) < 0x80;
+            })) {
+            units.fill(0);
+            std::copy(value.begin(), value.end(), units.begin());
+            return true;
+        }
         const auto converted = TextCodec::Utf8ToUtf16(value);
         if (!converted) {
+            units.fill(0);
             if (notConvertible.empty()) {
-                notConvertible = Concat({"[", name, "] (", LineText(found[key]->line),
-                                         "): ", kPaperKeys[key], " is not valid UTF-8"});
+                notConvertible =
+                    Concat({"[", name, "] (", LineText(document.LineNumber(*found[key])),
+                            "): ", kPaperKeys[key], " is not valid UTF-8"});
             }
             return true;
         }
@@ -256,8 +274,9 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
             break;
         }
         if (!fits) {
-            return fail(Concat({"(", LineText(found[key]->line), "): ", kPaperKeys[key],
-                                " is longer than ", std::to_string(limit), " characters"}));
+            return fail(
+                Concat({"(", LineText(document.LineNumber(*found[key])), "): ", kPaperKeys[key],
+                        " is longer than ", std::to_string(limit), " characters"}));
         }
     }
 
@@ -289,12 +308,12 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     if (found[kByReserved001] == nullptr) {
         return missing(kByReserved001);
     }
-    read.byReserved001 = text(kByReserved001);
+    text(kByReserved001, read.byReserved001);
     if (found[kNCompatiblePaperSizes] == nullptr) {
         return missing(kNCompatiblePaperSizes);
     }
     const std::string_view sizes =
-        found[kNCompatiblePaperSizes]->value.substr(0, kMaxCompatibleSizes);
+        found[kNCompatiblePaperSizes]->value().substr(0, kMaxCompatibleSizes);
     read.nCompatiblePaperSizes.fill(0);
     sizes.copy(read.nCompatiblePaperSizes.data(), sizes.size());
 
@@ -317,21 +336,24 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
         if (found[key] == nullptr) {
             return missing(key);
         }
-        read.*texts[i] = text(key);
+        text(key, read.*texts[i]);
     }
-    read.szSizeIN = found[kSzSizeIN] != nullptr ? text(kSzSizeIN) : std::string(" ");
+    if (found[kSzSizeIN] != nullptr) {
+        text(kSzSizeIN, read.szSizeIN);
+    } else {
+        read.szSizeIN.assign(1, ' ');
+    }
     if (found[kMediaAtrInfo] == nullptr) {
         return missing(kMediaAtrInfo);
     }
-    read.MediaAtrInfo = text(kMediaAtrInfo);
+    text(kMediaAtrInfo, read.MediaAtrInfo);
     if (found[kReserved12] == nullptr) {
         return missing(kReserved12);
     }
-    read.reserved_12_ = text(kReserved12);
+    text(kReserved12, read.reserved_12_);
     ApplyReserved12(read);
     read.bPreset = preset ? 1 : 0;
 
-    paper = std::move(read);
     if (!notConvertible.empty()) {
         result.status = PaperReadStatus::NotConvertible;
         result.problem = std::move(notConvertible);

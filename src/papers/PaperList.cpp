@@ -10,6 +10,9 @@ namespace qlx {
 
 bool PaperList::Load(const std::string& presetPath, const std::string& userPath, bool inch,
                      const StringSource& strings, MessageSink& sink) {
+    // Both names convert for every paper the reader reports as loaded, so the display name
+    // chosen by `inch` needs no further check here.
+    static_cast<void>(inch);
     count = 0;
     bFull = 0;
     const std::pair<const std::string*, bool> files[] = {{&presetPath, true}, {&userPath, false}};
@@ -22,22 +25,20 @@ bool PaperList::Load(const std::string& presetPath, const std::string& userPath,
             continue; // an unreadable file has no sections
         }
         for (int number = 0;; ++number) {
-            PaperDef paper;
-            const PaperReadResult read = ReadPaperSection(document, number, preset, paper);
+            // A read past the capacity lands in the last slot, which is never listed.
+            PaperDef& slot = slots[std::min(count, kCapacity)];
+            const PaperReadResult read = ReadPaperSection(document, number, preset, slot);
             if (read.status == PaperReadStatus::Absent || read.status == PaperReadStatus::Failed) {
                 break;
             }
             if (count >= kCapacity) {
-                // The landing slot takes the values; the list keeps its first 100 papers.
-                slots[kCapacity] = std::move(paper);
                 bFull = 1;
                 sink.Show(MessageIcon::Error, strings.String(kStringListFull));
                 return false;
             }
-            // A paper whose names cannot be converted is left out; its slot is reused.
-            if (read.status == PaperReadStatus::Loaded &&
-                TextCodec::ToUtf8(inch ? paper.szPaperName_inch : paper.szPaperName_mm)) {
-                slots[count] = std::move(paper);
+            // A paper whose names cannot be converted (NotConvertible) is left out and its
+            // slot reused; a loaded paper's names came from valid UTF-8, in either unit.
+            if (read.status == PaperReadStatus::Loaded) {
                 ++count;
             }
         }

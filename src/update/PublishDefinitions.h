@@ -36,6 +36,11 @@ struct PublishOutcome {
 // then copies the three results into `destinationFolder` (Export, Delete, Import, Replace,
 // Add), or deletes the temporary source and table and hands the printer file on (Send,
 // Save printer file).
+// Outputs of an earlier run are removed from the temporary folder first; a tool that is
+// missing, cannot start or produces nothing (and a series or model byte of 0, which cannot
+// be passed as an argument) fails the run before anything is copied, so the destination
+// stays as it was. The copies are atomic and stop at the first failure; only Delete, Import,
+// Replace and Add make a read-only destination file writable first.
 PublishOutcome PublishDefinitions(const PublishEnvironment& environment, PublishVariant variant,
                                   const SourceWriter& writeSource,
                                   const std::string& destinationFolder);

@@ -65,7 +65,8 @@ PrintersFile Parse(const std::string& bytes) {
     enum class Section { None, Spooler, Printers, Other };
     PrintersFile file;
     Section section = Section::None;
-    size_t begin = 0;
+    // A byte order mark some editors put first would hide the first section header.
+    size_t begin = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (begin < bytes.size()) {
         size_t end = bytes.find('\n', begin);
         const size_t next = end == std::string::npos ? bytes.size() : end + 1;

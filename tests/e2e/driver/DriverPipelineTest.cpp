@@ -264,26 +264,64 @@ TEST_F(DriverPipelineTest, FailuresLeaveTheDriverFolderAsItWas) {
 }
 
 TEST_F(DriverPipelineTest, CompilerRefusesABrokenSourceAndLeavesNoTable) {
-    const std::string source = root / "broken.txt";
-    std::string text = ReadText(Driver("qlx530ead.txt"));
-    const size_t key = text.find("MediaAtrInfo", text.find("[Paper03]"));
-    ASSERT_NE(key, std::string::npos);
-    text.replace(key, 5, "Other"); // Paper03 loses a required key
-    WriteText(source, text);
+    const std::string preset = ReadText(Driver("qlx530ead.txt"));
+    // Replaces the first `what` after section `section` by `by`.
+    const auto patched = [&](const char* section, const std::string& what, const char* by) {
+        std::string text = preset;
+        const size_t at = text.find(what, text.find(section));
+        text.replace(at, what.size(), by);
+        return text;
+    };
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* logMentions;
+    };
+    const Case cases[] = {
+        {"missing required key", patched("[Paper03]", "MediaAtrInfo", "OtherAtrInfo"), "Paper03"},
+        {"name not text", patched("[Paper01]", "=50mm", "=\xff\xfemm"), "Paper01"},
+        {"no model section", patched("[Model]", "[Model]", "[Mode]"), "Model"},
+    };
     const std::string table = root / "out.mdt";
-    WriteText(table, "stale");
     const std::string log = root / "log.txt";
-    const auto result =
-        platform::RunProcess({binFolder + "/qlx5sRpc", "/S", "/L=" + log, source, table});
-    ASSERT_TRUE(result.started);
-    EXPECT_NE(result.exitCode, 0);
-    EXPECT_FALSE(fs::exists(table));
-    EXPECT_NE(ReadText(log).find("Paper03"), std::string::npos) << ReadText(log);
+    for (const Case& c : cases) {
+        const std::string source = root / "broken.txt";
+        WriteText(source, c.text);
+        WriteText(table, "stale");
+        const auto result =
+            platform::RunProcess({binFolder + "/qlx5sRpc", "/S", "/L=" + log, source, table});
+        ASSERT_TRUE(result.started);
+        EXPECT_NE(result.exitCode, 0) << c.name;
+        EXPECT_FALSE(fs::exists(table)) << c.name;
+        EXPECT_NE(ReadText(log).find(c.logMentions), std::string::npos) << ReadText(log);
+    }
 
     const auto missing = platform::RunProcess(
         {binFolder + "/qlx5sRpc", "/S", "/L=" + log, root / "none.txt", table});
     EXPECT_NE(missing.exitCode, 0);
     EXPECT_FALSE(fs::exists(table));
+}
+
+// The formats the capabilities extension and the printer rely on do not drift: the tools
+// turn a fixed source into the very bytes stored beside it.
+TEST_F(DriverPipelineTest, ToolsProduceTheGoldenTableAndPrinterFile) {
+    const char* data = std::getenv("QLX_TEST_DATA");
+    ASSERT_NE(data, nullptr);
+    const std::string golden = std::string(data) + "/driver/presets-qlx530e";
+    const std::string source = root / "source.txt";
+    fs::copy_file(golden + ".txt", source);
+    const std::string table = root / "table.mdt";
+    const std::string printer = root / "printer.bin";
+    ASSERT_EQ(platform::RunProcess(
+                  {binFolder + "/qlx5sRpc", "/S", "/L=" + (root / "log.txt"), source, table})
+                  .exitCode,
+              0);
+    ASSERT_EQ(
+        platform::RunProcess({binFolder + "/qlx5sRcv", table, printer, "qlx5sRi3.so", "5", "D"})
+            .exitCode,
+        0);
+    EXPECT_TRUE(ReadText(table) == ReadText(golden + ".mdt"));
+    EXPECT_TRUE(ReadText(printer) == ReadText(golden + "-pdt.bin"));
 }
 
 TEST_F(DriverPipelineTest, ConverterRefusesBadInput) {

@@ -24,7 +24,7 @@ MdtHeader SampleHeader() {
     header.nDefaultPaperSize = "259";
     header.nDefaultPaperLength = "290";
     header.nDefaultPaperLengthRes = "343";
-    header.wResolutionNum = "1";
+    header.wResolutionNum.assign(1, '1'); // (a one-character literal trips GCC 12's -Wrestrict)
     header.wResolutions = "300";
     return header;
 }
@@ -53,8 +53,8 @@ PaperDef BlackMarkPaper() {
     paper.nMarkOffset = -24;
     paper.byEnergyRank = 5;
     paper.lblPitchDot = 472;
-    paper.nSensorID = std::to_string(2); // (a literal trips a false -Wrestrict in GCC 12)
-    paper.dwPaperAbility02 = 0x0a;       // both layout bits
+    paper.nSensorID.assign(1, '2'); // (see above)
+    paper.dwPaperAbility02 = 0x0a;  // both layout bits
     return paper;
 }
 
@@ -160,6 +160,14 @@ TEST(CompiledTableTest, RejectsAnythingButAWholeTable) {
     };
     for (const Case& c : cases) {
         EXPECT_FALSE(CompiledTable::Parse(c.bytes).has_value()) << c.name;
+    }
+}
+
+TEST(CompiledTableTest, RejectsEveryTruncation) {
+    const std::string good = SampleTable().Serialize();
+    for (size_t length = 0; length < good.size(); ++length) {
+        ASSERT_FALSE(CompiledTable::Parse(std::string_view(good).substr(0, length)).has_value())
+            << length;
     }
 }
 

@@ -138,7 +138,8 @@ private Q_SLOTS:
         QVERIFY(Enabled(d, 1002));
         QVERIFY(Enabled(d, 1003));
         QVERIFY(messages.shown.empty());
-        QVERIFY(d.ListExtent() > 5);
+        const QFontMetrics metrics(Control<QListWidget>(d, 1000)->font());
+        QCOMPARE(d.ListExtent(), metrics.horizontalAdvance("Label 62x29") + 5);
         QVERIFY(!d.windowIcon().isNull()); // also the minimised window's picture
         QCOMPARE(d.windowTitle(), ResourceLibrary::Instance().Text(100));
         // Export and import wait for their handlers; so does send, which also needs a printer.

@@ -20,17 +20,17 @@ TEST(IniDocumentTest, ReadsLfAndCrLfAndKeepsOrderAndLines) {
         "; comment\nignored=before any section\n[A]\nx=1\r\n0\n\n; y=no\ny=\nz==3");
     ASSERT_EQ(doc.Sections().size(), 1u);
     const auto& section = doc.Sections()[0];
-    EXPECT_EQ(section.line, 3);
-    ASSERT_EQ(section.entryCount, 3u);
-    const auto& e = doc.Entries();
-    EXPECT_EQ(e[0].key, "x");
-    EXPECT_EQ(e[0].value, "1");
-    EXPECT_EQ(e[0].line, 4);
-    EXPECT_EQ(e[1].key, "y");
-    EXPECT_EQ(e[1].value, "");
-    EXPECT_EQ(e[2].key, "z");
-    EXPECT_EQ(e[2].value, "=3");
-    EXPECT_EQ(e[2].line, 9);
+    EXPECT_EQ(doc.LineNumber(section), 3);
+    const auto e = IniDocument::Entries(section);
+    ASSERT_EQ(e.size(), 3u);
+    EXPECT_EQ(e[0].key(), "x");
+    EXPECT_EQ(e[0].value(), "1");
+    EXPECT_EQ(doc.LineNumber(e[0]), 4);
+    EXPECT_EQ(e[1].key(), "y");
+    EXPECT_EQ(e[1].value(), "");
+    EXPECT_EQ(e[2].key(), "z");
+    EXPECT_EQ(e[2].value(), "=3");
+    EXPECT_EQ(doc.LineNumber(e[2]), 9);
 }
 
 TEST(IniDocumentTest, OddLinesNeitherCrashNorInventKeys) {
@@ -38,7 +38,7 @@ TEST(IniDocumentTest, OddLinesNeitherCrashNorInventKeys) {
     const IniDocument doc(std::string(text, sizeof text - 1));
     ASSERT_EQ(doc.Sections().size(), 3u);
     EXPECT_EQ(doc.Sections()[0].name, "Unclosed");
-    EXPECT_EQ(doc.Sections()[0].entryCount, 0u);
+    EXPECT_TRUE(IniDocument::Entries(doc.Sections()[0]).empty());
     EXPECT_EQ(doc.Value("", "k"), "v"); // a zero byte ends the value
     EXPECT_EQ(doc.Sections()[2].name, "B");
 }

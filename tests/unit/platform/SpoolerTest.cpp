@@ -36,11 +36,14 @@ std::string Read(const std::string& path) {
     return bytes;
 }
 
+enum class Form { Lf, CrLf };
+
 // Each case runs on a copy of the fixture with LF and with CR LF line ends.
-class SpoolerTest : public ::testing::TestWithParam<bool> {
+class SpoolerTest : public ::testing::TestWithParam<Form> {
 protected:
+    bool CrLf() const { return GetParam() != Form::Lf; }
     void SetUp() override {
-        original_ = GetParam() ? WithCrLf(Fixture()) : Fixture();
+        original_ = CrLf() ? WithCrLf(Fixture()) : Fixture();
         ASSERT_TRUE(WriteFileAtomic(path_, original_));
     }
     TestFolder dir_;
@@ -49,8 +52,17 @@ protected:
     std::unique_ptr<Spooler> spooler_ = CreateFileSpooler(path_);
 };
 
-INSTANTIATE_TEST_SUITE_P(LineEnds, SpoolerTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "CrLf" : "Lf"; });
+std::string FormName(const ::testing::TestParamInfo<Form>& info) {
+    switch (info.param) {
+    case Form::Lf:
+        return "Lf";
+    case Form::CrLf:
+        return "CrLf";
+    }
+    return "?";
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, SpoolerTest, ::testing::Values(Form::Lf, Form::CrLf), FormName);
 
 TEST_P(SpoolerTest, ListsPrintersInFileOrderWithTheLastCommaSplittingOffThePort) {
     std::vector<PrinterInfo> printers{{"stale", "", ""}};
@@ -97,7 +109,7 @@ TEST_P(SpoolerTest, DriverDirectoryIsAbsoluteBesideTheFile) {
 }
 
 TEST_P(SpoolerTest, SetPortRewritesOnlyThatPrintersPort) {
-    const std::string eol = GetParam() ? "\r\n" : "\n";
+    const std::string eol = CrLf() ? "\r\n" : "\n";
     ASSERT_TRUE(spooler_->SetPort("Office label printer", "USB004"));
     std::string expected = original_;
     const std::string oldLine = "Office label printer = Quellix LT-4100A , COM3 " + eol;
@@ -136,6 +148,18 @@ TEST(SpoolerWithoutFileTest, CannotBeAsked) {
     EXPECT_FALSE(spooler->SetPort("Demo LT-5300E", "USB001"));
     EXPECT_EQ(spooler->DriverDirectory(), "");
     EXPECT_EQ(dir.Names(), std::set<std::string>{});
+}
+
+TEST(SpoolerByteOrderMarkTest, DoesNotHideTheFirstSection) {
+    TestFolder dir;
+    ASSERT_TRUE(
+        WriteFileAtomic(dir / "p.ini", "\xEF\xBB\xBF[Printers]\r\nQ=Quellix LT-4100A,COM1\r\n"));
+    const std::unique_ptr<Spooler> spooler = CreateFileSpooler(dir / "p.ini");
+    std::string port;
+    EXPECT_TRUE(spooler->GetPort("Q", port));
+    EXPECT_EQ(port, "COM1");
+    ASSERT_TRUE(spooler->SetPort("Q", "COM2"));
+    EXPECT_EQ(Read(dir / "p.ini"), "\xEF\xBB\xBF[Printers]\r\nQ=Quellix LT-4100A,COM2\r\n");
 }
 
 TEST(DefaultSpoolerTest, ReadsTheFileNamedByTheEnvironment) {
