@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -407,6 +408,37 @@ private Q_SLOTS:
         QCOMPARE(messages.shown[1].text, ResourceLibrary::Instance().Text(1102));
         QVERIFY(d.isVisible());
         QCOMPARE(d.result(), 0);
+    }
+
+    // While the tools run the editor stays painted and deaf: keys are dropped, and the
+    // caller's own wait runs too.
+    void toolWaitDropsInput() {
+        MessageRecorder messages;
+        EditorBench bench(2, PaperEditorMode::New);
+        int callersWaits = 0;
+        bench.request->publish.whileWaiting = [&] { ++callersWaits; };
+        CNewLabelDlg* dialog = nullptr;
+        const PublishFunction publish = [&](const PublishEnvironment& environment,
+                                            PublishVariant variant, const SourceWriter&,
+                                            const std::string&) {
+            QLineEdit* name = Edit(*dialog, pc::kName);
+            QCoreApplication::postEvent(
+                name, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
+            environment.whileWaiting();
+            PublishOutcome outcome;
+            outcome.ok = variant == PublishVariant::Add;
+            return outcome;
+        };
+        CNewLabelDlg d(*bench.request, nullptr, publish);
+        dialog = &d;
+        d.show();
+        Retype(d, pc::kName, "Fresh");
+        Click(d, pc::kOk);
+        QCOMPARE(callersWaits, 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(Text(d, pc::kName), QString("Fresh"));
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(d.result(), 1);
     }
 
     // The advanced dialog from the editor's button: lists, kind lists, ranges and OK.
