@@ -6,6 +6,7 @@
 #include "editor/ShowControlStates.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QShowEvent>
@@ -51,6 +52,8 @@ CAdvanceDlg::CAdvanceDlg(PaperDef& paper, bool bInch, char decimalSeparator, int
         if (auto* edit = Control<QLineEdit>(*this, id)) {
             connect(edit, &QLineEdit::textEdited, this,
                     [this, id = id, edit] { OnTextEdited(id, *edit); });
+            spinOfEdit_[edit] = spin;
+            edit->installEventFilter(this);
         }
         if (auto* placeholder = Control<QWidget>(*this, spin)) {
             auto* arrows = new CSpinArrows(*placeholder);
@@ -79,6 +82,18 @@ void CAdvanceDlg::OnStep(int spin, bool up) {
         model_.StepDown(spin);
     }
     ShowStates();
+}
+
+bool CAdvanceDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto it = spinOfEdit_.find(watched);
+        if ((key == Qt::Key_Up || key == Qt::Key_Down) && it != spinOfEdit_.end()) {
+            OnStep(it->second, key == Qt::Key_Up);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CAdvanceDlg::accept() {

@@ -8,6 +8,7 @@
 #include <QPixmap>
 
 #include <cstdint>
+#include <map>
 
 class QLineEdit;
 
@@ -30,6 +31,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The Up and Down keys in a value box press its arrows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnTextEdited(int id, QLineEdit& edit);
@@ -39,6 +42,7 @@ private:
     AdvanceModel model_;
     MessageBoxService messages_;
     QPixmap picture_;
+    std::map<QObject*, int> spinOfEdit_;
     bool bPlaced_ = false;
 };
 

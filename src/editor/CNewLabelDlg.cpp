@@ -8,6 +8,7 @@
 #include "editor/ShowControlStates.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -54,12 +55,16 @@ PublishFunction Guarded(PublishFunction inner) {
     };
 }
 
-constexpr int kValueEdits[] = {pc::kWidth,        pc::kLength,     pc::kGap,
-                               pc::kRightMargin,  pc::kLeftMargin, pc::kTopMargin,
-                               pc::kBottomMargin, pc::kMarkWidth,  pc::kMarkOffset};
-constexpr int kArrows[] = {pc::kWidthSpin,  pc::kLengthSpin,    pc::kGapSpin,
-                           pc::kRightSpin,  pc::kLeftSpin,      pc::kTopSpin,
-                           pc::kBottomSpin, pc::kMarkWidthSpin, pc::kMarkOffsetSpin};
+// Each value box with its arrows.
+constexpr std::pair<int, int> kValueEdits[] = {{pc::kWidth, pc::kWidthSpin},
+                                               {pc::kLength, pc::kLengthSpin},
+                                               {pc::kGap, pc::kGapSpin},
+                                               {pc::kRightMargin, pc::kRightSpin},
+                                               {pc::kLeftMargin, pc::kLeftSpin},
+                                               {pc::kTopMargin, pc::kTopSpin},
+                                               {pc::kBottomMargin, pc::kBottomSpin},
+                                               {pc::kMarkWidth, pc::kMarkWidthSpin},
+                                               {pc::kMarkOffset, pc::kMarkOffsetSpin}};
 
 } // namespace
 
@@ -78,22 +83,24 @@ CNewLabelDlg::CNewLabelDlg(PaperEditorRequest& request, QWidget* parent, Publish
         connect(kind, &QComboBox::currentIndexChanged, this,
                 [this](int index) { OnKindChanged(index); });
     }
-    for (const int id : kValueEdits) {
+    for (const auto& [id, arrow] : kValueEdits) {
         if (auto* edit = Control<QLineEdit>(*this, id)) {
             // Only the user's own edits are filtered; texts the dialog sets are the rules'.
             connect(edit, &QLineEdit::textEdited, this,
-                    [this, id, edit] { OnTextEdited(id, *edit); });
+                    [this, id = id, edit] { OnTextEdited(id, *edit); });
+            arrowOfEdit_[edit] = arrow;
+            edit->installEventFilter(this);
         }
     }
     if (auto* name = Control<QLineEdit>(*this, pc::kName)) {
         connect(name, &QLineEdit::textEdited, this,
                 [this, name] { OnTextEdited(pc::kName, *name); });
     }
-    for (const int arrow : kArrows) {
+    for (const auto& [id, arrow] : kValueEdits) {
         if (auto* placeholder = Control<QWidget>(*this, arrow)) {
             auto* arrows = new CSpinArrows(*placeholder);
             connect(arrows, &CSpinArrows::Stepped, this,
-                    [this, arrow](bool up) { OnStep(arrow, up); });
+                    [this, arrow = arrow](bool up) { OnStep(arrow, up); });
         }
     }
     if (auto* advanced = Control<QPushButton>(*this, pc::kAdvanced)) {
@@ -133,6 +140,18 @@ void CNewLabelDlg::OnStep(int arrow, bool up) {
     if (repaint) {
         update();
     }
+}
+
+bool CNewLabelDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto it = arrowOfEdit_.find(watched);
+        if ((key == Qt::Key_Up || key == Qt::Key_Down) && it != arrowOfEdit_.end()) {
+            OnStep(it->second, key == Qt::Key_Up);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CNewLabelDlg::Finish(const SaveOutcome& outcome) {

@@ -42,6 +42,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The Up and Down keys in a value box press its arrows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnTextEdited(int id, QLineEdit& edit);
@@ -56,6 +58,7 @@ private:
     MessageBoxService messages_;
     std::unique_ptr<PaperEditorModel> model_;
     std::map<int, QPixmap> pictures_;
+    std::map<QObject*, int> arrowOfEdit_;
     PreviewBitmaps painted_;
     bool bPlaced_ = false;
 };

@@ -276,6 +276,11 @@ private Q_SLOTS:
         QTest::mouseClick(Arrow(d, pc::kWidthSpin, false), Qt::LeftButton);
         QTest::mouseClick(Arrow(d, pc::kWidthSpin, false), Qt::LeftButton);
         QCOMPARE(Text(d, pc::kWidth), QString("55.9"));
+        // The Up and Down keys in the box press its arrows.
+        QTest::keyClick(Edit(d, pc::kWidth), Qt::Key_Up);
+        QTest::keyClick(Edit(d, pc::kWidth), Qt::Key_Up);
+        QTest::keyClick(Edit(d, pc::kWidth), Qt::Key_Down);
+        QCOMPARE(Text(d, pc::kWidth), QString("56.0"));
 
         Retype(d, pc::kWidth, "62.9");
         QToolButton* up = Arrow(d, pc::kWidthSpin, true);
@@ -481,6 +486,9 @@ private Q_SLOTS:
             QTest::mouseClick(Arrow(*a, ac::kOffsetYSpin, true), Qt::LeftButton);
             QCOMPARE(Text(*a, ac::kOffsetY), QString("150.0"));
             QCOMPARE(Text(*a, ac::kOffsetYEcho), QString("150.0 mm"));
+            QTest::keyClick(Edit(*a, ac::kOffsetY), Qt::Key_Down);
+            QCOMPARE(Text(*a, ac::kOffsetY), QString("149.9"));
+            QTest::keyClick(Edit(*a, ac::kOffsetY), Qt::Key_Up);
             // Out of range: the message, and the dialog stays.
             Retype(*a, ac::kAfterFeed, "10.5");
             Click(*a, 1);
