@@ -29,7 +29,7 @@ void ShowControlStates(QWidget& dialog, const std::map<int, ControlState>& state
             label->setText(text);
         }
         widget->setEnabled(state.enabled);
-        // Only what the rules hide is hidden; a widget is never shown before its window.
+        // Before the dialog is shown this only marks the widget; it appears with the dialog.
         widget->setVisible(state.visible);
     }
 }
