@@ -3,10 +3,10 @@
 #include "app/CAboutDlg.h"
 #include "app/COptionDlg.h"
 #include "app/CPopupButton.h"
-#include "app/CancellingPaperEditor.h"
 #include "app/CommandEvent.h"
 #include "app/ResourceLibrary.h"
 #include "app/ToolWaitGuard.h"
+#include "editor/DialogPaperEditor.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -70,7 +70,7 @@ void SetText(const QWidget& dialog, int control, const std::string& text) {
 CMediamgrDlg::CMediamgrDlg(const MainWindowSetup& setup, MediamgrModel::Publisher publisher,
                            QWidget* parent)
     : QDialog(parent), model_(ResourceLibrary::Instance(), messages_, Guarded(publisher)),
-      editor_(std::make_unique<CancellingPaperEditor>()) {
+      editor_(std::make_unique<DialogPaperEditor>(this)) {
     const ResourceLibrary& resources = ResourceLibrary::Instance();
     resources.LoadDialogTemplate(kTemplate, *this);
     model_.Configure(setup);
@@ -153,7 +153,7 @@ int CMediamgrDlg::Run() {
 }
 
 void CMediamgrDlg::SetPaperEditor(std::unique_ptr<PaperEditor> editor) {
-    editor_ = editor ? std::move(editor) : std::make_unique<CancellingPaperEditor>();
+    editor_ = editor ? std::move(editor) : std::make_unique<DialogPaperEditor>(this);
 }
 
 void CMediamgrDlg::SetCommandHandler(int command, std::function<void()> handler) {

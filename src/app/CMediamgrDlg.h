@@ -45,7 +45,7 @@ public:
     // Initialise, then the modal run; the program ends with it.
     int Run();
 
-    // The paper editor New and Edit run (until one is given, nothing is stored).
+    // The paper editor New and Edit run: the editor dialog unless another is given (tests).
     void SetPaperEditor(std::unique_ptr<PaperEditor> editor);
     // Commands other parts of the program fill: kControlExport, kControlImport,
     // kControlSend (also reached by kCommandSendPaper) and kCommandFileOut. A command
