@@ -1,6 +1,6 @@
 #include "app/CAboutDlg.h"
 
-#include "app/OneArgumentFormat.h"
+#include "app/FormatMessage.h"
 #include "app/ResourceLibrary.h"
 
 #include <QLabel>
@@ -21,11 +21,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     resources.LoadDialogTemplate(100, *this);
     if (auto* version = Control<QLabel>(*this, kControlVersion)) {
         version->setText(QString::fromStdString(
-            FormatWithOneString(resources.String(kStringVersion), kVersion)));
+            FormatMessage(resources.String(kStringVersion), {kVersion})));
     }
     if (auto* year = Control<QLabel>(*this, kControlYear)) {
         year->setText(
-            QString::fromStdString(FormatWithOneString(resources.String(kStringYear), kYear)));
+            QString::fromStdString(FormatMessage(resources.String(kStringYear), {kYear})));
     }
     if (auto* icon = findChild<QLabel*>(QStringLiteral("icon"))) {
         icon->setPixmap(resources.Icon(128).pixmap(32, 32));

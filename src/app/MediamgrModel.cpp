@@ -1,6 +1,6 @@
 #include "app/MediamgrModel.h"
 
-#include "app/OneArgumentFormat.h"
+#include "app/FormatMessage.h"
 #include "app/Units.h"
 #include "papers/TextCodec.h"
 #include "platform/Files.h"
@@ -205,7 +205,7 @@ MediamgrModel::DeleteOutcome MediamgrModel::Delete() {
         return outcome;
     }
     const std::string question =
-        FormatWithOneString(strings_.String(kStringConfirmDelete), DisplayName(list_.work));
+        FormatMessage(strings_.String(kStringConfirmDelete), {DisplayName(list_.work)});
     if (!messages_.Show(MessageIcon::Question, question)) {
         return outcome;
     }

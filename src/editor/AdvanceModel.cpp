@@ -3,7 +3,7 @@
 #include "app/Units.h"
 #include "editor/ControlsToPaper.h"
 #include "editor/EditorControls.h"
-#include "editor/FormatMessage.h"
+#include "app/FormatMessage.h"
 #include "editor/ReservedNumbers.h"
 #include "editor/SpinStep.h"
 #include "editor/ValidatePaper.h"

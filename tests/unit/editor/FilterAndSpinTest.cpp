@@ -1,5 +1,4 @@
 #include "editor/FilterDecimalInput.h"
-#include "editor/FormatMessage.h"
 #include "editor/SpinStep.h"
 
 #include <gtest/gtest.h>
@@ -127,18 +126,6 @@ INSTANTIATE_TEST_SUITE_P(
         SpinCase{"advanced 150.0 up", "150.0", true, 150.0, false, '.', "150.0"},
         SpinCase{"advanced inch bound", "5.90", true, 150.0, true, '.', "5.91"},
         SpinCase{"advanced inch bound kept", "5.91", true, 150.0, true, '.', "5.91"}));
-
-TEST(FormatMessage, FillsOnlyItsOwnPlaceholders) {
-    EXPECT_EQ(FormatMessage("Check the %s.", {"width"}), "Check the width.");
-    EXPECT_EQ(FormatMessage("%s , %s", {"a", "b"}), "a , b");
-    EXPECT_EQ(FormatMessage("%d papers", {"12"}), "12 papers");
-    EXPECT_EQ(FormatMessage("100%% of %s", {"x"}), "100% of x");
-    // Missing arguments are empty; other conversions are left as they stand.
-    EXPECT_EQ(FormatMessage("%s and %s", {"a"}), "a and ");
-    EXPECT_EQ(FormatMessage("%n%x%", {"a"}), "%n%x%");
-    // An argument is never read as a format.
-    EXPECT_EQ(FormatMessage("%s", {"%s%d"}), "%s%d");
-}
 
 } // namespace
 } // namespace qlx

@@ -1,4 +1,4 @@
-#include "editor/FormatMessage.h"
+#include "app/FormatMessage.h"
 
 namespace qlx {
 
