@@ -20,8 +20,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const ResourceLibrary& resources = ResourceLibrary::Instance();
     resources.LoadDialogTemplate(100, *this);
     if (auto* version = Control<QLabel>(*this, kControlVersion)) {
-        version->setText(QString::fromStdString(
-            FormatMessage(resources.String(kStringVersion), {kVersion})));
+        version->setText(
+            QString::fromStdString(FormatMessage(resources.String(kStringVersion), {kVersion})));
     }
     if (auto* year = Control<QLabel>(*this, kControlYear)) {
         year->setText(
