@@ -1,9 +1,9 @@
 #include "editor/AdvanceModel.h"
 
+#include "app/FormatMessage.h"
 #include "app/Units.h"
 #include "editor/ControlsToPaper.h"
 #include "editor/EditorControls.h"
-#include "app/FormatMessage.h"
 #include "editor/ReservedNumbers.h"
 #include "editor/SpinStep.h"
 #include "editor/ValidatePaper.h"

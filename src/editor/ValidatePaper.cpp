@@ -1,7 +1,7 @@
 #include "editor/ValidatePaper.h"
 
-#include "app/Units.h"
 #include "app/FormatMessage.h"
+#include "app/Units.h"
 
 #include <string_view>
 

@@ -11,8 +11,7 @@
 class ScratchFolder {
 public:
     ScratchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "qlx-test-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "qlx-test-XXXXXX").string();
         if (mkdtemp(pattern.data()) != nullptr) {
             path_ = pattern;
         }
