@@ -132,7 +132,7 @@ private:
 class StartupProgramTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { QVERIFY2(QFile::exists(Program()), qPrintable(Program())); }
 
     void withoutArgumentsSaysBadArguments_data() {

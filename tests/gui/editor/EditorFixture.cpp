@@ -1,26 +1,9 @@
 #include "EditorFixture.h"
 
-#include "app/MessageBoxService.h"
 #include "app/ModelProfile.h"
 #include "papers/TextCodec.h"
 
 namespace qlx::testing {
-
-MessageRecorder::MessageRecorder() {
-    MessageBoxService::SetTestHook([this](MessageIcon icon, const QString&, const QString& text) {
-        shown.push_back({icon, text});
-        if (icon != MessageIcon::Question || answers.empty()) {
-            return false;
-        }
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    });
-}
-
-MessageRecorder::~MessageRecorder() {
-    MessageBoxService::SetTestHook({});
-}
 
 PaperDef MakePaper(const std::string& name, int size, int16_t type) {
     PaperDef p;

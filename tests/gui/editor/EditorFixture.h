@@ -4,6 +4,7 @@
 #include "app/PaperEditor.h"
 #include "papers/PaperDef.h"
 #include "papers/PaperList.h"
+#include "support/MessageRecorder.h"
 
 #include <QString>
 
@@ -13,21 +14,6 @@
 #include <vector>
 
 namespace qlx::testing {
-
-// Every message box the dialogs ask for, answered No (or from `answers`).
-class MessageRecorder {
-public:
-    struct Message {
-        MessageIcon icon;
-        QString text;
-    };
-    MessageRecorder();
-    ~MessageRecorder();
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-    std::vector<Message> shown;
-    std::deque<bool> answers;
-};
 
 // A user paper: die-cut 56 x 30 mm with 3 mm margins unless told otherwise.
 PaperDef MakePaper(const std::string& name, int size, int16_t type = kTypeDieCut);

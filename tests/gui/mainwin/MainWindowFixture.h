@@ -4,6 +4,7 @@
 #include "app/Messages.h"
 #include "app/PaperEditor.h"
 #include "papers/PaperDef.h"
+#include "support/MessageRecorder.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -14,20 +15,6 @@
 #include <vector>
 
 namespace qlx::testing {
-
-// Every message box the dialogs ask for, answered from a queue (No when it runs dry).
-class MessageRecorder {
-public:
-    struct Message {
-        MessageIcon icon;
-        QString text;
-    };
-    MessageRecorder();
-    ~MessageRecorder();
-    std::vector<Message> shown;
-    std::deque<bool> answers;
-    std::vector<QString> Texts() const;
-};
 
 PaperDef MakePaper(const std::string& name, int size, int preset = 0, int16_t type = kTypeDieCut);
 

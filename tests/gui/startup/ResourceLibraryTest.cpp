@@ -32,7 +32,7 @@ struct Recorded {
 class ResourceLibraryTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void cleanup() {
         MessageBoxService::SetTestHook({});
         qunsetenv("QLX_MESSAGE_LOG");
