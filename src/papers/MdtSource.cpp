@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <optional>
 
 namespace qlx {
 
@@ -184,34 +185,36 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
         return result;
     }
 
-    // One pass over the section: the first entry of each known key. Keys usually come in
-    // table order, so the search starts after the previous match.
-    std::array<IniDocument::Entry, kPaperKeyCount> entries{};
-    std::array<const IniDocument::Entry*, kPaperKeyCount> found{};
-    const auto& hashes = PaperKeyHashes();
+    // One pass over the section: the first entry of each known key. Most lines read
+    // "key=value" with the key the table expects next (the one after the previous match);
+    // only other lines need the general split and a search of the table.
+    std::array<std::optional<IniDocument::Entry>, kPaperKeyCount> found;
     std::size_t next = 0;
-    const auto take = [&](std::size_t k, const IniDocument::Entry& entry) {
-        if (found[k] == nullptr) {
-            entries[k] = entry;
-            found[k] = &entries[k];
+    IniDocument::WalkLines(*section, [&](std::string_view line) {
+        if (next < kPaperKeyCount) {
+            const std::string_view key = kPaperKeys[next];
+            if (line.size() > key.size() && line[key.size()] == '=' && line.starts_with(key)) {
+                if (!found[next]) {
+                    found[next].emplace(IniDocument::Entry{line.substr(0, key.size()),
+                                                           line.substr(key.size() + 1)});
+                }
+                ++next;
+                return true;
+            }
         }
-        next = k + 1;
-    };
-    IniDocument::WalkEntries(*section, [&](const IniDocument::Entry& entry) {
-        const std::string_view key = entry.key();
-        // Usually the key the table expects next; only otherwise is the key hashed.
-        if (next < kPaperKeyCount && IniDocument::EqualIgnoringCase(kPaperKeys[next], key)) {
-            take(next, entry);
+        const auto entry = IniDocument::ParseLine(line);
+        if (!entry) {
             return true;
         }
-        const uint32_t hash = IniDocument::HashIgnoringCase(key);
-        for (std::size_t step = 0; step < kPaperKeyCount; ++step) {
-            const std::size_t k =
-                next + step < kPaperKeyCount ? next + step : next + step - kPaperKeyCount;
-            if (hashes[k] == hash && IniDocument::EqualIgnoringCase(kPaperKeys[k], key)) {
-                take(k, entry);
-                break;
+        std::size_t k = 0;
+        while (k < kPaperKeyCount && !IniDocument::EqualIgnoringCase(kPaperKeys[k], entry->key())) {
+            ++k;
+        }
+        if (k < kPaperKeyCount) {
+            if (!found[k]) {
+                found[k] = entry;
             }
+            next = k + 1;
         }
         return true;
     });
@@ -226,7 +229,7 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
                             "): missing required key ", kPaperKeys[key]}));
     };
     const auto integer = [&](PaperKey key) -> uint32_t {
-        return found[key] != nullptr ? ParseProfileInt(found[key]->value()) : 0u;
+        return found[key] ? ParseProfileInt(found[key]->value()) : 0u;
     };
     const auto text = [&](PaperKey key, std::string& field) {
         field.assign(BufferedText(found[key]->value()));
@@ -264,7 +267,7 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
         {kSzPaperLengthStringInch, 15},
     }};
     for (const auto& [key, limit] : names) {
-        if (found[key] == nullptr) {
+        if (!found[key]) {
             return missing(key);
         }
         bool fits = false;
@@ -314,11 +317,11 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     read.nVirtualOffsetX = Low16Signed(integer(kNVirtualOffsetX));
     read.nVirtualOffsetY = Low16Signed(integer(kNVirtualOffsetY));
 
-    if (found[kByReserved001] == nullptr) {
+    if (!found[kByReserved001]) {
         return missing(kByReserved001);
     }
     text(kByReserved001, read.byReserved001);
-    if (found[kNCompatiblePaperSizes] == nullptr) {
+    if (!found[kNCompatiblePaperSizes]) {
         return missing(kNCompatiblePaperSizes);
     }
     const std::string_view sizes =
@@ -342,21 +345,21 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     };
     for (int i = 0; i < 15; ++i) {
         const auto key = static_cast<PaperKey>(kNSensorID + i);
-        if (found[key] == nullptr) {
+        if (!found[key]) {
             return missing(key);
         }
         text(key, read.*texts[i]);
     }
-    if (found[kSzSizeIN] != nullptr) {
+    if (found[kSzSizeIN]) {
         text(kSzSizeIN, read.szSizeIN);
     } else {
         read.szSizeIN.assign(1, ' ');
     }
-    if (found[kMediaAtrInfo] == nullptr) {
+    if (!found[kMediaAtrInfo]) {
         return missing(kMediaAtrInfo);
     }
     text(kMediaAtrInfo, read.MediaAtrInfo);
-    if (found[kReserved12] == nullptr) {
+    if (!found[kReserved12]) {
         return missing(kReserved12);
     }
     text(kReserved12, read.reserved_12_);
