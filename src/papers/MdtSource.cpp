@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
-#include <optional>
 
 namespace qlx {
 
@@ -188,15 +187,15 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     // One pass over the section: the first entry of each known key. Most lines read
     // "key=value" with the key the table expects next (the one after the previous match);
     // only other lines need the general split and a search of the table.
-    std::array<std::optional<IniDocument::Entry>, kPaperKeyCount> found;
+    std::array<IniDocument::Entry, kPaperKeyCount> found{}; // an empty key: not found
+    const auto has = [&found](std::size_t key) { return !found[key].key().empty(); };
     std::size_t next = 0;
     IniDocument::WalkLines(*section, [&](std::string_view line) {
         if (next < kPaperKeyCount) {
             const std::string_view key = kPaperKeys[next];
             if (line.size() > key.size() && line[key.size()] == '=' && line.starts_with(key)) {
-                if (!found[next]) {
-                    found[next].emplace(IniDocument::Entry{line.substr(0, key.size()),
-                                                           line.substr(key.size() + 1)});
+                if (!has(next)) {
+                    found[next] = {line.substr(0, key.size()), line.substr(key.size() + 1)};
                 }
                 ++next;
                 return true;
@@ -211,8 +210,8 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
             ++k;
         }
         if (k < kPaperKeyCount) {
-            if (!found[k]) {
-                found[k] = entry;
+            if (!has(k)) {
+                found[k] = *entry;
             }
             next = k + 1;
         }
@@ -229,17 +228,17 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
                             "): missing required key ", kPaperKeys[key]}));
     };
     const auto integer = [&](PaperKey key) -> uint32_t {
-        return found[key] ? ParseProfileInt(found[key]->value()) : 0u;
+        return has(key) ? ParseProfileInt(found[key].value()) : 0u;
     };
     const auto text = [&](PaperKey key, std::string& field) {
-        field.assign(BufferedText(found[key]->value()));
+        field.assign(BufferedText(found[key].value()));
     };
 
     // Read straight into the caller's record: a failed read may leave it partly written.
     PaperDef& read = paper;
     std::string notConvertible;
     const auto readName = [&](PaperKey key, auto& units) -> bool {
-        const std::string_view value = BufferedText(found[key]->value());
+        const std::string_view value = BufferedText(found[key].value());
         // Plain ASCII that fits, the usual case, is copied without a conversion buffer.
         if (value.size() < units.size() && std::all_of(value.begin(), value.end(), [](char ch) {
                 return static_cast<unsigned char>(ch) < 0x80;
@@ -253,7 +252,7 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
             units.fill(0);
             if (notConvertible.empty()) {
                 notConvertible =
-                    Concat({"[", name, "] (", LineText(document.LineNumber(*found[key])),
+                    Concat({"[", name, "] (", LineText(document.LineNumber(found[key])),
                             "): ", kPaperKeys[key], " is not valid UTF-8"});
             }
             return true;
@@ -267,7 +266,7 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
         {kSzPaperLengthStringInch, 15},
     }};
     for (const auto& [key, limit] : names) {
-        if (!found[key]) {
+        if (!has(key)) {
             return missing(key);
         }
         bool fits = false;
@@ -287,7 +286,7 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
         }
         if (!fits) {
             return fail(
-                Concat({"(", LineText(document.LineNumber(*found[key])), "): ", kPaperKeys[key],
+                Concat({"(", LineText(document.LineNumber(found[key])), "): ", kPaperKeys[key],
                         " is longer than ", std::to_string(limit), " characters"}));
         }
     }
@@ -317,15 +316,15 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     read.nVirtualOffsetX = Low16Signed(integer(kNVirtualOffsetX));
     read.nVirtualOffsetY = Low16Signed(integer(kNVirtualOffsetY));
 
-    if (!found[kByReserved001]) {
+    if (!has(kByReserved001)) {
         return missing(kByReserved001);
     }
     text(kByReserved001, read.byReserved001);
-    if (!found[kNCompatiblePaperSizes]) {
+    if (!has(kNCompatiblePaperSizes)) {
         return missing(kNCompatiblePaperSizes);
     }
     const std::string_view sizes =
-        found[kNCompatiblePaperSizes]->value().substr(0, kMaxCompatibleSizes);
+        found[kNCompatiblePaperSizes].value().substr(0, kMaxCompatibleSizes);
     read.nCompatiblePaperSizes.fill(0);
     sizes.copy(read.nCompatiblePaperSizes.data(), sizes.size());
 
@@ -345,21 +344,21 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     };
     for (int i = 0; i < 15; ++i) {
         const auto key = static_cast<PaperKey>(kNSensorID + i);
-        if (!found[key]) {
+        if (!has(key)) {
             return missing(key);
         }
         text(key, read.*texts[i]);
     }
-    if (found[kSzSizeIN]) {
+    if (has(kSzSizeIN)) {
         text(kSzSizeIN, read.szSizeIN);
     } else {
         read.szSizeIN.assign(1, ' ');
     }
-    if (!found[kMediaAtrInfo]) {
+    if (!has(kMediaAtrInfo)) {
         return missing(kMediaAtrInfo);
     }
     text(kMediaAtrInfo, read.MediaAtrInfo);
-    if (!found[kReserved12]) {
+    if (!has(kReserved12)) {
         return missing(kReserved12);
     }
     text(kReserved12, read.reserved_12_);
