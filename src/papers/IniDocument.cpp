@@ -54,8 +54,9 @@ void IniDocument::Parse() {
         }
         // The name ends at ']', or at the line end (CR, a zero byte) when there is none.
         std::string_view name(bracket + 1, static_cast<std::size_t>(lineEnd - bracket - 1));
-        name = name.substr(
-            0, std::min(name.find(']'), name.find_first_of(std::string_view("\r\0", 2))));
+        const auto nameEnd = std::find_if(
+            name.begin(), name.end(), [](char c) { return c == ']' || c == '\r' || c == '\0'; });
+        name = name.substr(0, static_cast<std::size_t>(nameEnd - name.begin()));
         name = Trim(name);
         if (!sections_.empty()) {
             Section& previous = sections_.back();
