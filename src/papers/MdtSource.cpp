@@ -86,17 +86,15 @@ int64_t ParseSignedDecimal(std::string_view text) {
 // Numbers 2 to 6 of reserved_12_: mark offset, mark width and the black-mark flag.
 void ApplyReserved12(PaperDef& paper) {
     const std::string_view scanned = std::string_view(paper.reserved_12_).substr(0, 100);
-    std::array<int64_t, 12> numbers{};
-    std::size_t index = 0;
-    std::size_t start = 0;
-    while (index < numbers.size()) {
-        const std::size_t comma = scanned.find(',', start);
-        numbers[index++] = ParseSignedDecimal(scanned.substr(
-            start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (comma == std::string_view::npos) {
+    std::array<int64_t, 7> numbers{}; // those after the seventh are not used
+    std::string_view rest = scanned;
+    for (int64_t& number : numbers) {
+        const auto comma = std::find(rest.begin(), rest.end(), ',');
+        number = ParseSignedDecimal(std::string_view(rest.begin(), comma));
+        if (comma == rest.end()) {
             break;
         }
-        start = comma + 1;
+        rest = std::string_view(comma + 1, rest.end());
     }
     const auto combine = [](int64_t low, int64_t high) {
         return static_cast<int16_t>(
