@@ -8,10 +8,6 @@ namespace qlx {
 
 namespace {
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
@@ -22,24 +18,11 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 } // namespace
 
 IniDocument::IniDocument(std::string text)
     : text_(std::make_shared<const std::string>(std::move(text))) {
     Parse();
-}
-
-bool IniDocument::EqualIgnoringCaseSlow(std::string_view a, std::string_view b) {
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Finds the section lines: a '[' with only blanks before it on its line. Values rarely hold
@@ -71,8 +54,9 @@ void IniDocument::Parse() {
         }
         // The name ends at ']', or at the line end (CR, a zero byte) when there is none.
         std::string_view name(bracket + 1, static_cast<std::size_t>(lineEnd - bracket - 1));
-        name = name.substr(
-            0, std::min(name.find(']'), name.find_first_of(std::string_view("\r\0", 2))));
+        const auto nameEnd = std::find_if(
+            name.begin(), name.end(), [](char c) { return c == ']' || c == '\r' || c == '\0'; });
+        name = name.substr(0, static_cast<std::size_t>(nameEnd - name.begin()));
         name = Trim(name);
         if (!sections_.empty()) {
             Section& previous = sections_.back();
@@ -122,10 +106,9 @@ const IniDocument::Section* IniDocument::FindSection(std::string_view name) cons
 
 std::optional<IniDocument::Entry> IniDocument::FindEntry(const Section& section,
                                                          std::string_view key) {
-    const uint32_t hash = HashIgnoringCase(key);
     std::optional<Entry> found;
     WalkEntries(section, [&](const Entry& entry) {
-        if (HashIgnoringCase(entry.key()) == hash && EqualIgnoringCase(entry.key(), key)) {
+        if (EqualIgnoringCase(entry.key(), key)) {
             found = entry;
             return false;
         }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <bit>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,13 +21,11 @@ namespace qlx {
 class IniDocument {
 public:
     struct Entry {
-        const char* keyData = nullptr;
-        uint32_t keyLength = 0;
-        uint32_t valueOffset = 0; // from keyData
-        uint32_t valueLength = 0;
+        std::string_view keyText;   // trimmed
+        std::string_view valueText; // verbatim
 
-        std::string_view key() const { return {keyData, keyLength}; }
-        std::string_view value() const { return {keyData + valueOffset, valueLength}; }
+        std::string_view key() const { return keyText; }
+        std::string_view value() const { return valueText; }
     };
     struct Section {
         std::string_view name;
@@ -46,7 +43,7 @@ public:
     // key); counted when asked, as only messages need it.
     int LineNumber(const char* position) const;
     int LineNumber(const Section& section) const { return LineNumber(section.name.data()); }
-    int LineNumber(const Entry& entry) const { return LineNumber(entry.keyData); }
+    int LineNumber(const Entry& entry) const { return LineNumber(entry.keyText.data()); }
 
     // The first section of that name, or null.
     const Section* FindSection(std::string_view name) const;
@@ -58,118 +55,74 @@ public:
     // The value of section/key, or nothing when either is missing.
     std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
 
-    // A cheap hash of a name that ignores ASCII case: equal names give equal hashes. Length,
-    // first and last four bytes with the case bit set: names in source files differ there,
-    // and a collision only costs one full comparison.
+    // A hash of a section name that ignores ASCII case, so that finding one of a hundred
+    // similar names ("Paper00".."Paper99") rarely needs a full comparison.
     static uint32_t HashIgnoringCase(std::string_view text) {
-        const std::size_t n = text.size();
-        uint32_t head = 0;
-        uint32_t tail = 0;
-        if (n >= 4) {
-            std::memcpy(&head, text.data(), 4);
-            std::memcpy(&tail, text.data() + n - 4, 4);
-            head |= 0x20202020u;
-            tail |= 0x20202020u;
-        } else {
-            for (std::size_t i = 0; i < n; ++i) {
-                head = (head << 8) | (static_cast<uint8_t>(text[i]) | 0x20u);
-            }
+        uint32_t hash = 2166136261u;
+        for (const char c : text) {
+            hash = (hash ^ static_cast<uint8_t>(LowerAscii(c))) * 16777619u;
         }
-        return (static_cast<uint32_t>(n) * 0x9E3779B1u) ^ (head * 0x85EBCA6Bu) ^ tail;
+        return hash;
     }
     static bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-        if (a.size() != b.size()) {
-            return false;
-        }
-        // Names are short and usually equal byte for byte: compare in words, inline.
-        std::size_t i = 0;
-        for (; i + 8 <= a.size(); i += 8) {
-            uint64_t x = 0;
-            uint64_t y = 0;
-            std::memcpy(&x, a.data() + i, 8);
-            std::memcpy(&y, b.data() + i, 8);
-            if (x != y) {
-                return EqualIgnoringCaseSlow(a.substr(i), b.substr(i));
-            }
-        }
-        for (; i < a.size(); ++i) {
-            if (a[i] != b[i]) {
-                return EqualIgnoringCaseSlow(a.substr(i), b.substr(i));
-            }
-        }
-        return true;
+        // Names are usually spelled as the tables spell them: the exact comparison settles most.
+        return a == b || (a.size() == b.size() &&
+                          std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                              return LowerAscii(x) == LowerAscii(y);
+                          }));
     }
 
-    // Calls `visit(entry)` for each key line of the section, in order, until it returns false.
-    template <class Visit> static void WalkEntries(const Section& section, Visit&& visit) {
-        const char* pos = section.body.data();
-        const char* const finish = pos + section.body.size();
-        while (pos < finish) {
-            const char* lineStart = pos;
-            const char* end = FindByte(pos, finish, '\n');
-            pos = end < finish ? end + 1 : finish;
-            if (end > lineStart && end[-1] == '\r') {
-                --end;
+    // Calls `visit(line)` for each line of the section, in order, until it returns false: the
+    // line without its line end, and cut at a zero byte when the text holds one.
+    template <class Visit> static void WalkLines(const Section& section, Visit&& visit) {
+        std::string_view rest = section.body;
+        while (!rest.empty()) {
+            const std::size_t newline = rest.find('\n');
+            std::string_view line = rest.substr(0, newline);
+            rest.remove_prefix(newline == std::string_view::npos ? rest.size() : newline + 1);
+            if (!line.empty() && line.back() == '\r') {
+                line.remove_suffix(1);
             }
             if (section.hasZeroByte) {
-                end = FindByte(lineStart, end, '\0');
+                line = line.substr(0, line.find('\0'));
             }
-            if (static_cast<uint64_t>(end - lineStart) > UINT32_MAX) {
-                continue; // offsets are 32-bit; no source line comes near this
-            }
-            const char* p = lineStart;
-            while (p < end && (*p == ' ' || *p == '\t')) {
-                ++p;
-            }
-            if (p == end || *p == ';') {
-                continue;
-            }
-            const char* equals = FindByte(p, end, '=');
-            if (equals == end || equals == p) {
-                continue;
-            }
-            const char* keyEnd = equals;
-            while (keyEnd > p && (keyEnd[-1] == ' ' || keyEnd[-1] == '\t')) {
-                --keyEnd;
-            }
-            Entry entry;
-            entry.keyData = p;
-            entry.keyLength = static_cast<uint32_t>(keyEnd - p);
-            entry.valueOffset = static_cast<uint32_t>(equals + 1 - p);
-            entry.valueLength = static_cast<uint32_t>(end - equals - 1);
-            if (!visit(entry)) {
+            if (!visit(line)) {
                 return;
             }
         }
     }
+    // The key and value of a line from WalkLines, or nothing for a line without a key.
+    static std::optional<Entry> ParseLine(std::string_view line) {
+        std::size_t start = 0;
+        while (start < line.size() && IsBlank(line[start])) {
+            ++start;
+        }
+        if (start == line.size() || line[start] == ';') {
+            return std::nullopt;
+        }
+        const std::size_t equals = line.find('=', start);
+        if (equals == std::string_view::npos || equals == start) {
+            return std::nullopt;
+        }
+        std::string_view key = line.substr(start, equals - start);
+        while (IsBlank(key.back())) { // not empty: the line does not start with '='
+            key.remove_suffix(1);
+        }
+        return Entry{key, line.substr(equals + 1)};
+    }
+    // Calls `visit(entry)` for each key line of the section, in order, until it returns false.
+    template <class Visit> static void WalkEntries(const Section& section, Visit&& visit) {
+        WalkLines(section, [&](std::string_view line) {
+            const auto entry = ParseLine(line);
+            return !entry || visit(*entry);
+        });
+    }
 
 private:
-    static bool EqualIgnoringCaseSlow(std::string_view a, std::string_view b);
-    // The first `c` in [p, end), or end; eight bytes at a time, as lines are short and a
-    // library call per line costs more than the search.
-    static const char* FindByte(const char* p, const char* end, char c) {
-        constexpr uint64_t kOnes = 0x0101010101010101ull;
-        constexpr uint64_t kHighs = 0x8080808080808080ull;
-        const uint64_t pattern = kOnes * static_cast<uint8_t>(c);
-        while (end - p >= 8) {
-            uint64_t word = 0;
-            std::memcpy(&word, p, 8);
-            const uint64_t x = word ^ pattern;
-            const uint64_t hits = (x - kOnes) & ~x & kHighs;
-            if (hits != 0) {
-                // The lowest flagged byte is exact (only bytes above it can be false hits).
-                if constexpr (std::endian::native == std::endian::little) {
-                    return p + std::countr_zero(hits) / 8;
-                }
-                break;
-            }
-            p += 8;
-        }
-        while (p < end && *p != c) {
-            ++p;
-        }
-        return p;
+    static char LowerAscii(char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
+    static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
     void Parse();
 
     // Views point into this text; held by pointer so that moving the document keeps them valid.

@@ -86,17 +86,15 @@ int64_t ParseSignedDecimal(std::string_view text) {
 // Numbers 2 to 6 of reserved_12_: mark offset, mark width and the black-mark flag.
 void ApplyReserved12(PaperDef& paper) {
     const std::string_view scanned = std::string_view(paper.reserved_12_).substr(0, 100);
-    std::array<int64_t, 12> numbers{};
-    std::size_t index = 0;
-    std::size_t start = 0;
-    while (index < numbers.size()) {
-        const std::size_t comma = scanned.find(',', start);
-        numbers[index++] = ParseSignedDecimal(scanned.substr(
-            start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (comma == std::string_view::npos) {
+    std::array<int64_t, 7> numbers{}; // those after the seventh are not used
+    std::string_view rest = scanned;
+    for (int64_t& number : numbers) {
+        const auto comma = std::find(rest.begin(), rest.end(), ',');
+        number = ParseSignedDecimal(std::string_view(rest.begin(), comma));
+        if (comma == rest.end()) {
             break;
         }
-        start = comma + 1;
+        rest = std::string_view(comma + 1, rest.end());
     }
     const auto combine = [](int64_t low, int64_t high) {
         return static_cast<int16_t>(
@@ -184,34 +182,36 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
         return result;
     }
 
-    // One pass over the section: the first entry of each known key. Keys usually come in
-    // table order, so the search starts after the previous match.
-    std::array<IniDocument::Entry, kPaperKeyCount> entries{};
-    std::array<const IniDocument::Entry*, kPaperKeyCount> found{};
-    const auto& hashes = PaperKeyHashes();
+    // One pass over the section: the first entry of each known key. Most lines read
+    // "key=value" with the key the table expects next (the one after the previous match);
+    // only other lines need the general split and a search of the table.
+    std::array<IniDocument::Entry, kPaperKeyCount> found{}; // an empty key: not found
+    const auto has = [&found](std::size_t key) { return !found[key].key().empty(); };
     std::size_t next = 0;
-    const auto take = [&](std::size_t k, const IniDocument::Entry& entry) {
-        if (found[k] == nullptr) {
-            entries[k] = entry;
-            found[k] = &entries[k];
+    IniDocument::WalkLines(*section, [&](std::string_view line) {
+        if (next < kPaperKeyCount) {
+            const std::string_view key = kPaperKeys[next];
+            if (line.size() > key.size() && line[key.size()] == '=' && line.starts_with(key)) {
+                if (!has(next)) {
+                    found[next] = {line.substr(0, key.size()), line.substr(key.size() + 1)};
+                }
+                ++next;
+                return true;
+            }
         }
-        next = k + 1;
-    };
-    IniDocument::WalkEntries(*section, [&](const IniDocument::Entry& entry) {
-        const std::string_view key = entry.key();
-        // Usually the key the table expects next; only otherwise is the key hashed.
-        if (next < kPaperKeyCount && IniDocument::EqualIgnoringCase(kPaperKeys[next], key)) {
-            take(next, entry);
+        const auto entry = IniDocument::ParseLine(line);
+        if (!entry) {
             return true;
         }
-        const uint32_t hash = IniDocument::HashIgnoringCase(key);
-        for (std::size_t step = 0; step < kPaperKeyCount; ++step) {
-            const std::size_t k =
-                next + step < kPaperKeyCount ? next + step : next + step - kPaperKeyCount;
-            if (hashes[k] == hash && IniDocument::EqualIgnoringCase(kPaperKeys[k], key)) {
-                take(k, entry);
-                break;
+        std::size_t k = 0;
+        while (k < kPaperKeyCount && !IniDocument::EqualIgnoringCase(kPaperKeys[k], entry->key())) {
+            ++k;
+        }
+        if (k < kPaperKeyCount) {
+            if (!has(k)) {
+                found[k] = *entry;
             }
+            next = k + 1;
         }
         return true;
     });
@@ -226,17 +226,17 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
                             "): missing required key ", kPaperKeys[key]}));
     };
     const auto integer = [&](PaperKey key) -> uint32_t {
-        return found[key] != nullptr ? ParseProfileInt(found[key]->value()) : 0u;
+        return has(key) ? ParseProfileInt(found[key].value()) : 0u;
     };
     const auto text = [&](PaperKey key, std::string& field) {
-        field.assign(BufferedText(found[key]->value()));
+        field.assign(BufferedText(found[key].value()));
     };
 
     // Read straight into the caller's record: a failed read may leave it partly written.
     PaperDef& read = paper;
     std::string notConvertible;
     const auto readName = [&](PaperKey key, auto& units) -> bool {
-        const std::string_view value = BufferedText(found[key]->value());
+        const std::string_view value = BufferedText(found[key].value());
         // Plain ASCII that fits, the usual case, is copied without a conversion buffer.
         if (value.size() < units.size() && std::all_of(value.begin(), value.end(), [](char ch) {
                 return static_cast<unsigned char>(ch) < 0x80;
@@ -250,7 +250,7 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
             units.fill(0);
             if (notConvertible.empty()) {
                 notConvertible =
-                    Concat({"[", name, "] (", LineText(document.LineNumber(*found[key])),
+                    Concat({"[", name, "] (", LineText(document.LineNumber(found[key])),
                             "): ", kPaperKeys[key], " is not valid UTF-8"});
             }
             return true;
@@ -264,7 +264,7 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
         {kSzPaperLengthStringInch, 15},
     }};
     for (const auto& [key, limit] : names) {
-        if (found[key] == nullptr) {
+        if (!has(key)) {
             return missing(key);
         }
         bool fits = false;
@@ -284,7 +284,7 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
         }
         if (!fits) {
             return fail(
-                Concat({"(", LineText(document.LineNumber(*found[key])), "): ", kPaperKeys[key],
+                Concat({"(", LineText(document.LineNumber(found[key])), "): ", kPaperKeys[key],
                         " is longer than ", std::to_string(limit), " characters"}));
         }
     }
@@ -314,15 +314,15 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     read.nVirtualOffsetX = Low16Signed(integer(kNVirtualOffsetX));
     read.nVirtualOffsetY = Low16Signed(integer(kNVirtualOffsetY));
 
-    if (found[kByReserved001] == nullptr) {
+    if (!has(kByReserved001)) {
         return missing(kByReserved001);
     }
     text(kByReserved001, read.byReserved001);
-    if (found[kNCompatiblePaperSizes] == nullptr) {
+    if (!has(kNCompatiblePaperSizes)) {
         return missing(kNCompatiblePaperSizes);
     }
     const std::string_view sizes =
-        found[kNCompatiblePaperSizes]->value().substr(0, kMaxCompatibleSizes);
+        found[kNCompatiblePaperSizes].value().substr(0, kMaxCompatibleSizes);
     read.nCompatiblePaperSizes.fill(0);
     sizes.copy(read.nCompatiblePaperSizes.data(), sizes.size());
 
@@ -342,21 +342,21 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     };
     for (int i = 0; i < 15; ++i) {
         const auto key = static_cast<PaperKey>(kNSensorID + i);
-        if (found[key] == nullptr) {
+        if (!has(key)) {
             return missing(key);
         }
         text(key, read.*texts[i]);
     }
-    if (found[kSzSizeIN] != nullptr) {
+    if (has(kSzSizeIN)) {
         text(kSzSizeIN, read.szSizeIN);
     } else {
         read.szSizeIN.assign(1, ' ');
     }
-    if (found[kMediaAtrInfo] == nullptr) {
+    if (!has(kMediaAtrInfo)) {
         return missing(kMediaAtrInfo);
     }
     text(kMediaAtrInfo, read.MediaAtrInfo);
-    if (found[kReserved12] == nullptr) {
+    if (!has(kReserved12)) {
         return missing(kReserved12);
     }
     text(kReserved12, read.reserved_12_);

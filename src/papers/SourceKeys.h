@@ -126,17 +126,6 @@ inline constexpr std::array<std::string_view, kPaperKeyCount> kPaperKeys = {
     "reserved_12_",
 };
 
-inline const std::array<uint32_t, kPaperKeyCount>& PaperKeyHashes() {
-    static const std::array<uint32_t, kPaperKeyCount> hashes = [] {
-        std::array<uint32_t, kPaperKeyCount> result{};
-        for (std::size_t i = 0; i < kPaperKeyCount; ++i) {
-            result[i] = IniDocument::HashIgnoringCase(kPaperKeys[i]);
-        }
-        return result;
-    }();
-    return hashes;
-}
-
 inline constexpr std::array<std::string_view, 3> kVersionKeys = {"FormatVersion", "ModelVersion",
                                                                  "OutputFileName"};
 

@@ -55,7 +55,7 @@ TEST(IniDocumentTest, MovingKeepsViewsValid) {
 namespace qlx {
 namespace {
 
-// Line ends and '=' are found a word at a time: put them at every offset around a word.
+// Put line ends and '=' at every offset near the start of a line and around 8, 16 and 32 bytes.
 TEST(IniDocumentTest, SplitsKeysAndValuesAtEveryOffset) {
     for (std::size_t keyLength = 1; keyLength <= 20; ++keyLength) {
         for (std::size_t valueLength = 0; valueLength <= 20; ++valueLength) {

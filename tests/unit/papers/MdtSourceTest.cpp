@@ -225,6 +225,35 @@ TEST(MdtSourceTest, WriterOutputMatchesTheCheckedInFileAndReadsBackEqual) {
     EXPECT_EQ(again.papers, file.papers);
 }
 
+// Keys in table order take a shortcut; any other spelling or order must read the same.
+TEST(MdtSourceTest, KeyOrderCaseAndBlanksDoNotChangeWhatIsRead) {
+    const PaperDef paper = test::MakePaper("P", 513);
+    std::string written;
+    ASSERT_TRUE(WritePaperSection(paper, 0, written));
+    std::vector<std::string> lines;
+    for (std::size_t start = written.find('\n') + 1; start < written.size();) {
+        const std::size_t end = written.find("\r\n", start);
+        lines.push_back(written.substr(start, end - start));
+        start = end + 2;
+    }
+    ASSERT_GT(lines.size(), 10u);
+    for (const bool reversed : {false, true}) {
+        std::string text = "[Paper00]\n";
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            text += lines[reversed ? lines.size() - 1 - i : i] + "\n";
+        }
+        // Odd spellings, and repeats in table order that must not win over the first.
+        text.replace(text.find("nType="), 6, " \tNTYPE = ");
+        text.replace(text.find("szPaperName_inch="), 17, "szpapername_INCH\t=");
+        text += "szPaperName_mm=Other\nszPaperName_inch=Other\nszPaperWidthString_inch=9\n"
+                "nType=0x4a\n; szSizeMM=comment\n";
+        PaperDef read;
+        const auto result = ReadPaperSection(IniDocument(text), 0, false, read);
+        ASSERT_EQ(result.status, PaperReadStatus::Loaded) << result.problem;
+        EXPECT_EQ(read, paper) << reversed;
+    }
+}
+
 TEST(MdtSourceTest, WriterStoresBlackMarkAsDieCutAndBit10FromProtected) {
     PaperDef mark = test::MakePaper("Mark", 513);
     mark.nType = kTypeBlackMark;
