@@ -87,17 +87,9 @@ bool ControlsToPaper(const PaperTexts& texts, const EditorSettings& settings, Pa
     const char sep = settings.decimalSeparator;
     const int32_t r = Resolution(settings.profile);
     const int32_t p = settings.profile.nHeadDots;
-    auto read = [sep](const std::string& text) { return ParseScaledDecimal(text, 3, sep); };
     auto dots = [inch, r](int32_t thousandths) { return ThousandthsToDots(thousandths, inch, r); };
 
-    const int32_t w = read(texts.width);
-    const int32_t l = read(texts.length);
-    const int32_t rt = read(texts.rightMargin);
-    const int32_t lf = read(texts.leftMargin);
-    const int32_t t = read(texts.topMargin);
-    const int32_t b = read(texts.bottomMargin);
-    const int32_t mw = read(texts.markWidth);
-    const int32_t mo = read(texts.markOffset);
+    const auto [w, l, gapText, rt, lf, t, b, mw, mo] = ReadPaperValues(texts, sep);
 
     // Names: one text for both units. A name that cannot be converted leaves both empty,
     // which validation refuses.
@@ -193,7 +185,6 @@ bool ControlsToPaper(const PaperTexts& texts, const EditorSettings& settings, Pa
 
     // Label pitch.
     if (kind == kTypeDieCut) {
-        const int32_t gapText = read(texts.gap);
         const int32_t g = inch ? Div(Mul(gapText, 254), 10) : gapText;
         const int32_t gapDots = MmThousandthsToDotsTwoBranch(g, r, g > 700000);
         paper.lblPitchDot = static_cast<uint16_t>(Add(gapDots, paper.nPaperLengthRes));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace qlx {
@@ -21,5 +22,21 @@ struct PaperTexts {
 
     bool operator==(const PaperTexts&) const = default;
 };
+
+// The value texts read as thousandths of the current unit, the form the save conversion and
+// the checks compute with.
+struct PaperValues {
+    int32_t width = 0;
+    int32_t length = 0;
+    int32_t gap = 0;
+    int32_t rightMargin = 0;
+    int32_t leftMargin = 0;
+    int32_t topMargin = 0;
+    int32_t bottomMargin = 0;
+    int32_t markWidth = 0;
+    int32_t markOffset = 0;
+};
+
+PaperValues ReadPaperValues(const PaperTexts& texts, char decimalSeparator);
 
 } // namespace qlx

@@ -42,22 +42,13 @@ std::optional<std::string> ValidatePaper(const PaperTexts& texts, const PaperDef
     const bool inch = settings.bInch;
     const char sep = settings.decimalSeparator;
     const ModelProfile& profile = settings.profile;
-    auto read = [sep](const std::string& text) { return ParseScaledDecimal(text, 3, sep); };
     auto label = [&strings](int id) { return strings.String(id); };
     auto rangeMessage = [&](const std::string& field, int32_t minimum, int32_t maximum) {
         return FormatMessage(strings.String(1108), {field}) +
                FormatRangeText(minimum, maximum, inch, sep);
     };
 
-    const int32_t w = read(texts.width);
-    const int32_t l = read(texts.length);
-    const int32_t gap = read(texts.gap);
-    const int32_t rt = read(texts.rightMargin);
-    const int32_t lf = read(texts.leftMargin);
-    const int32_t t = read(texts.topMargin);
-    const int32_t b = read(texts.bottomMargin);
-    const int32_t mw = read(texts.markWidth);
-    const int32_t mo = read(texts.markOffset);
+    const auto [w, l, gap, rt, lf, t, b, mw, mo] = ReadPaperValues(texts, sep);
 
     const bool dieCut = paper.nType == kTypeDieCut && !bBlackMark;
     const bool continuous = paper.nType == kTypeContinuous;

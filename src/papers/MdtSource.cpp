@@ -1,5 +1,6 @@
 #include "papers/MdtSource.h"
 
+#include "papers/HexNumber.h"
 #include "papers/SourceKeys.h"
 #include "papers/TextCodec.h"
 #include "platform/Files.h"
@@ -32,21 +33,7 @@ uint32_t ParseProfileInt(std::string_view text) {
     }
     uint32_t value = 0;
     if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-        for (i += 2; i < text.size(); ++i) {
-            const char c = text[i];
-            uint32_t digit = 0;
-            if (c >= '0' && c <= '9') {
-                digit = static_cast<uint32_t>(c - '0');
-            } else if (c >= 'a' && c <= 'f') {
-                digit = static_cast<uint32_t>(c - 'a' + 10);
-            } else if (c >= 'A' && c <= 'F') {
-                digit = static_cast<uint32_t>(c - 'A' + 10);
-            } else {
-                break;
-            }
-            value = value * 16u + digit;
-        }
-        return value;
+        return ParseHexDigits(text.substr(i + 2));
     }
     bool negative = false;
     if (i < text.size() && text[i] == '-') {

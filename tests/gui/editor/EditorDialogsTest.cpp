@@ -10,6 +10,8 @@
 #include "papers/MdtSource.h"
 #include "update/PublishDefinitions.h"
 
+#include "support/ListedNames.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -100,15 +102,6 @@ bool HasColour(const QImage& image, QColor colour) {
         }
     }
     return false;
-}
-
-QStringList ListNames(const CMediamgrDlg& dialog) {
-    QStringList names;
-    const auto* list = Control<QListWidget>(dialog, 1000);
-    for (int row = 0; row < list->count(); ++row) {
-        names << list->item(row)->text();
-    }
-    return names;
 }
 
 } // namespace
@@ -564,7 +557,7 @@ private Q_SLOTS:
         CMediamgrDlg main(setup);
         QVERIFY(main.Initialise());
         main.show();
-        const int before = int(ListNames(main).size());
+        const int before = int(ListedNames(main).size());
 
         bool ran = false;
         WhenModal([&](QWidget* w) {
@@ -593,7 +586,7 @@ private Q_SLOTS:
         for (const QString& installed : {source, table, printerFile}) {
             QVERIFY2(QFile::exists(installed), qPrintable(installed));
         }
-        QStringList names = ListNames(main);
+        QStringList names = ListedNames(main);
         QCOMPARE(int(names.size()), before + 1);
         QCOMPARE(names.last(), QString("Shelf label 62x29"));
         QCOMPARE(Control<QListWidget>(main, 1000)->currentRow(), before);
@@ -624,7 +617,7 @@ private Q_SLOTS:
         QVERIFY(ran);
         QVERIFY(messages.shown.empty());
         QVERIFY(QFile::exists(table));
-        names = ListNames(main);
+        names = ListedNames(main);
         QCOMPARE(int(names.size()), before + 1);
         QCOMPARE(names.last(), QString("Shelf label 62x29"));
         installed = LoadSourceFile(source.toStdString(), false);
@@ -657,7 +650,7 @@ private Q_SLOTS:
         // Stored as die-cut with kind code 2, which reads back as black mark.
         QCOMPARE(installed.papers.back().nType, int16_t(kTypeBlackMark));
         QCOMPARE(ParseReservedNumbers(installed.papers.back().reserved_12_)[6], 2);
-        QCOMPARE(ListNames(main).last(), QString("Black mark 50x30"));
+        QCOMPARE(ListedNames(main).last(), QString("Black mark 50x30"));
     }
 };
 

@@ -9,6 +9,8 @@
 #include "papers/MdtSource.h"
 #include "papers/TextCodec.h"
 
+#include "support/ListedNames.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -42,15 +44,6 @@ Window OpenWindow(DriverTree& tree, const MainWindowSetup& setup) {
     window.editor = editor.get();
     window.dialog->SetPaperEditor(std::move(editor));
     return window;
-}
-
-QStringList Names(const CMediamgrDlg& dialog) {
-    QStringList names;
-    const auto* list = Control<QListWidget>(dialog, 1000);
-    for (int row = 0; row < list->count(); ++row) {
-        names << list->item(row)->text();
-    }
-    return names;
 }
 
 int Row(const CMediamgrDlg& dialog) {
@@ -122,7 +115,7 @@ private Q_SLOTS:
         QVERIFY(w.dialog->Initialise());
         w.dialog->show();
         CMediamgrDlg& d = *w.dialog;
-        QCOMPARE(Names(d), QStringList({"Roll 62", "Label 62x29", "Mine 0"}));
+        QCOMPARE(ListedNames(d), QStringList({"Roll 62", "Label 62x29", "Mine 0"}));
         QCOMPARE(Row(d), 0);
         // A continuous preset: no length, neither editable nor deletable.
         QCOMPARE(Value(d, 1007), QStringLiteral("56.0 mm"));
@@ -183,7 +176,7 @@ private Q_SLOTS:
         });
         Click(d, 1006);
         QVERIFY(sawMillimetres);
-        QCOMPARE(Names(d), QStringList({"Roll 62 (in)", "Label 62x29 (in)", "Mine 0 (in)"}));
+        QCOMPARE(ListedNames(d), QStringList({"Roll 62 (in)", "Label 62x29 (in)", "Mine 0 (in)"}));
         QCOMPARE(Row(d), 2);
         QCOMPARE(Value(d, 1007), QStringLiteral("2,20 \""));
         QCOMPARE(Value(d, 1008), QStringLiteral("1,18 \""));
@@ -218,8 +211,8 @@ private Q_SLOTS:
         Click(d, 1001);
         QCOMPARE(w.editor->lastMode, PaperEditorMode::New);
         QCOMPARE(size, 515);
-        QCOMPARE(Names(d).size(), 6);
-        QCOMPARE(Names(d).last(), ResourceLibrary::Instance().Text(501));
+        QCOMPARE(ListedNames(d).size(), 6);
+        QCOMPARE(ListedNames(d).last(), ResourceLibrary::Instance().Text(501));
         QCOMPARE(Row(d), 5);
         QVERIFY(Enabled(d, 1002)); // the new paper is the user's own
 
@@ -227,9 +220,9 @@ private Q_SLOTS:
         SelectRow(d, 3);
         w.editor->result = 0;
         Click(d, 1001);
-        QCOMPARE(Names(d).size(), 6);
+        QCOMPARE(ListedNames(d).size(), 6);
         QCOMPARE(Row(d), 3);
-        QCOMPARE(Names(d)[3], QStringLiteral("Mine 1"));
+        QCOMPARE(ListedNames(d)[3], QStringLiteral("Mine 1"));
 
         // Edit replaces the selected paper in place.
         w.editor->change = [](PaperEditorRequest& r) {
@@ -239,9 +232,9 @@ private Q_SLOTS:
         w.editor->result = kEditorResultReplace;
         Click(d, 1002);
         QCOMPARE(w.editor->lastMode, PaperEditorMode::Edit);
-        QCOMPARE(Names(d)[3], QStringLiteral("Edited"));
+        QCOMPARE(ListedNames(d)[3], QStringLiteral("Edited"));
         QCOMPARE(Row(d), 3);
-        QCOMPARE(Names(d).size(), 6);
+        QCOMPARE(ListedNames(d).size(), 6);
     }
 
     void theHundredthPaperFillsTheListAndDeleteClearsIt() {
@@ -255,15 +248,15 @@ private Q_SLOTS:
         Window w = OpenWindow(tree, tree.Setup());
         QVERIFY(w.dialog->Initialise());
         CMediamgrDlg& d = *w.dialog;
-        QCOMPARE(Names(d).size(), 99);
+        QCOMPARE(ListedNames(d).size(), 99);
         QVERIFY(Enabled(d, 1001));
         w.editor->result = kEditorResultAdd;
         Click(d, 1001);
-        QCOMPARE(Names(d).size(), 100);
+        QCOMPARE(ListedNames(d).size(), 100);
         QVERIFY(!Enabled(d, 1001));
         messages.answers = {true};
         Click(d, 1003);
-        QCOMPARE(Names(d).size(), 99);
+        QCOMPARE(ListedNames(d).size(), 99);
         QVERIFY(Enabled(d, 1001));
     }
 
@@ -288,13 +281,13 @@ private Q_SLOTS:
         QVERIFY(w.dialog->Initialise());
         CMediamgrDlg& d = *w.dialog;
         SelectRow(d, row);
-        const QString name = Names(d)[row];
+        const QString name = ListedNames(d)[row];
         messages.answers = {true};
         Click(d, 1003);
         QCOMPARE(messages.shown.size(), size_t(1));
         QCOMPARE(messages.shown[0].icon, MessageIcon::Question);
         QVERIFY(messages.shown[0].text.contains("\"" + name + "\""));
-        QCOMPARE(Names(d), expectedNames);
+        QCOMPARE(ListedNames(d), expectedNames);
         QCOMPARE(Row(d), expectedRow);
         QCOMPARE(tree.publications, 1);
         // The installed user source holds exactly the user papers left.
@@ -311,12 +304,12 @@ private Q_SLOTS:
         Window w = OpenWindow(tree, tree.Setup());
         QVERIFY(w.dialog->Initialise());
         CMediamgrDlg& d = *w.dialog;
-        const QStringList before = Names(d);
+        const QStringList before = ListedNames(d);
         SelectRow(d, 2);
         messages.answers = {false};
         Click(d, 1003);
         QCOMPARE(tree.publications, 0);
-        QCOMPARE(Names(d), before);
+        QCOMPARE(ListedNames(d), before);
 
         tree.failCopies = true;
         messages.answers = {true};
@@ -325,7 +318,7 @@ private Q_SLOTS:
         QCOMPARE(messages.shown.size(), size_t(3));
         QCOMPARE(messages.shown[2].icon, MessageIcon::Error);
         QCOMPARE(messages.shown[2].text, ResourceLibrary::Instance().Text(1102));
-        QCOMPARE(Names(d), before);
+        QCOMPARE(ListedNames(d), before);
         QCOMPARE(Row(d), 2);
         QCOMPARE(d.Model().Papers().count, 4);
         QCOMPARE(Value(d, 1007), QStringLiteral("56.0 mm"));
@@ -550,7 +543,7 @@ private Q_SLOTS:
         MessageRecorder messages;
         CMediamgrDlg d(setup);
         QVERIFY(d.Initialise());
-        const QStringList names = Names(d);
+        const QStringList names = ListedNames(d);
         const int presets =
             int(LoadSourceFile((folder + "qlx530ead.txt").toStdString(), true).papers.size());
         QVERIFY(presets > 0);
@@ -565,7 +558,7 @@ private Q_SLOTS:
         messages.answers = {true};
         Click(d, 1003);
         QCOMPARE(messages.shown.size(), size_t(1)); // the question, no failure
-        QCOMPARE(Names(d).mid(presets), QStringList({"Mine B"}));
+        QCOMPARE(ListedNames(d).mid(presets), QStringList({"Mine B"}));
         QCOMPARE(Row(d), presets);
         QVERIFY(QFile::exists(table)); // compiled and installed again
         const SourceFile installed = LoadSourceFile(userPath, false);
@@ -579,7 +572,7 @@ private Q_SLOTS:
         Click(d, 1003);
         QCOMPARE(messages.shown.size(), size_t(3));
         QCOMPARE(messages.shown[2].text, ResourceLibrary::Instance().Text(1102));
-        QCOMPARE(Names(d).mid(presets), QStringList({"Mine B"}));
+        QCOMPARE(ListedNames(d).mid(presets), QStringList({"Mine B"}));
         QCOMPARE(Row(d), presets);
     }
 
