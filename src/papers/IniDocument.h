@@ -1,5 +1,7 @@
 #pragma once
 
+#include "papers/LineReader.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -72,21 +74,16 @@ public:
                           }));
     }
 
-    // Calls `visit(line)` for each line of the section, in order, until it returns false: the
-    // line without its line end, and cut at a zero byte when the text holds one.
+    // A reader of the section's lines: without line ends, and cut at a zero byte when the
+    // text holds one.
+    static LineReader Lines(const Section& section) {
+        return LineReader(section.body, section.hasZeroByte);
+    }
+    // Calls `visit(line)` for each line of the section, in order, until it returns false.
     template <class Visit> static void WalkLines(const Section& section, Visit&& visit) {
-        std::string_view rest = section.body;
-        while (!rest.empty()) {
-            const std::size_t newline = rest.find('\n');
-            std::string_view line = rest.substr(0, newline);
-            rest.remove_prefix(newline == std::string_view::npos ? rest.size() : newline + 1);
-            if (!line.empty() && line.back() == '\r') {
-                line.remove_suffix(1);
-            }
-            if (section.hasZeroByte) {
-                line = line.substr(0, line.find('\0'));
-            }
-            if (!visit(line)) {
+        LineReader lines = Lines(section);
+        while (!lines.AtEnd()) {
+            if (!visit(lines.TakeLine())) {
                 return;
             }
         }

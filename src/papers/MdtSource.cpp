@@ -169,39 +169,44 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
         return result;
     }
 
-    // One pass over the section: the first entry of each known key. Most lines read
-    // "key=value" with the key the table expects next (the one after the previous match);
-    // only other lines need the general split and a search of the table.
-    std::array<IniDocument::Entry, kPaperKeyCount> found{}; // an empty key: not found
-    const auto has = [&found](std::size_t key) { return !found[key].key().empty(); };
-    std::size_t next = 0;
-    IniDocument::WalkLines(*section, [&](std::string_view line) {
-        if (next < kPaperKeyCount) {
-            const std::string_view key = kPaperKeys[next];
-            if (line.size() > key.size() && line[key.size()] == '=' && line.starts_with(key)) {
-                if (!has(next)) {
-                    found[next] = {line.substr(0, key.size()), line.substr(key.size() + 1)};
-                }
-                ++next;
-                return true;
-            }
+    // One pass over the section: the value of the first entry of each known key. Most lines
+    // read "key=value" with the key the table expects next (the one after the previous
+    // match); only other lines need the general split and a search of the table.
+    static_assert(kPaperKeyCount <= 64);
+    std::array<std::string_view, kPaperKeyCount> values{};
+    uint64_t foundKeys = 0; // bit k: key k was found
+    const auto has = [&foundKeys](std::size_t key) { return ((foundKeys >> key) & 1u) != 0; };
+    const auto keep = [&](std::size_t key, std::string_view value) {
+        if (!has(key)) {
+            values[key] = value;
+            foundKeys |= uint64_t{1} << key;
         }
-        const auto entry = IniDocument::ParseLine(line);
+    };
+    std::size_t next = 0;
+    LineReader lines = IniDocument::Lines(*section);
+    std::string_view value;
+    while (!lines.AtEnd()) {
+        if (next < kPaperKeyCount && lines.TakeValueOfKey(kPaperKeys[next], value)) {
+            keep(next++, value);
+            continue;
+        }
+        const auto entry = IniDocument::ParseLine(lines.TakeLine());
         if (!entry) {
-            return true;
+            continue;
         }
         std::size_t k = 0;
         while (k < kPaperKeyCount && !IniDocument::EqualIgnoringCase(kPaperKeys[k], entry->key())) {
             ++k;
         }
         if (k < kPaperKeyCount) {
-            if (!has(k)) {
-                found[k] = *entry;
-            }
+            keep(k, entry->value());
             next = k + 1;
         }
-        return true;
-    });
+    }
+    // A value lies on its key's line, so its position names that line in messages.
+    const auto lineOf = [&](PaperKey key) {
+        return LineText(document.LineNumber(values[key].data()));
+    };
 
     const auto fail = [&](std::string problem) {
         result.status = PaperReadStatus::Failed;
@@ -213,17 +218,17 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
                             "): missing required key ", kPaperKeys[key]}));
     };
     const auto integer = [&](PaperKey key) -> uint32_t {
-        return has(key) ? ParseProfileInt(found[key].value()) : 0u;
+        return has(key) ? ParseProfileInt(values[key]) : 0u;
     };
     const auto text = [&](PaperKey key, std::string& field) {
-        field.assign(BufferedText(found[key].value()));
+        field.assign(BufferedText(values[key]));
     };
 
     // Read straight into the caller's record: a failed read may leave it partly written.
     PaperDef& read = paper;
     std::string notConvertible;
     const auto readName = [&](PaperKey key, auto& units) -> bool {
-        const std::string_view value = BufferedText(found[key].value());
+        const std::string_view value = BufferedText(values[key]);
         // Plain ASCII that fits, the usual case, is copied without a conversion buffer.
         if (value.size() < units.size() && std::all_of(value.begin(), value.end(), [](char ch) {
                 return static_cast<unsigned char>(ch) < 0x80;
@@ -236,9 +241,8 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
         if (!converted) {
             units.fill(0);
             if (notConvertible.empty()) {
-                notConvertible =
-                    Concat({"[", name, "] (", LineText(document.LineNumber(found[key])),
-                            "): ", kPaperKeys[key], " is not valid UTF-8"});
+                notConvertible = Concat(
+                    {"[", name, "] (", lineOf(key), "): ", kPaperKeys[key], " is not valid UTF-8"});
             }
             return true;
         }
@@ -270,9 +274,8 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
             break;
         }
         if (!fits) {
-            return fail(
-                Concat({"(", LineText(document.LineNumber(found[key])), "): ", kPaperKeys[key],
-                        " is longer than ", std::to_string(limit), " characters"}));
+            return fail(Concat({"(", lineOf(key), "): ", kPaperKeys[key], " is longer than ",
+                                std::to_string(limit), " characters"}));
         }
     }
 
@@ -308,8 +311,7 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     if (!has(kNCompatiblePaperSizes)) {
         return missing(kNCompatiblePaperSizes);
     }
-    const std::string_view sizes =
-        found[kNCompatiblePaperSizes].value().substr(0, kMaxCompatibleSizes);
+    const std::string_view sizes = values[kNCompatiblePaperSizes].substr(0, kMaxCompatibleSizes);
     read.nCompatiblePaperSizes.fill(0);
     sizes.copy(read.nCompatiblePaperSizes.data(), sizes.size());
 
