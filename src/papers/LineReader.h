@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace qlx {
@@ -25,7 +26,7 @@ public:
     // through a reference, not a returned record, so that it goes to its place in one move.
     bool TakeValueOfKey(std::string_view key, std::string_view& value) {
         const std::string_view rest = text_.substr(next_);
-        if (rest.size() <= key.size() || rest[key.size()] != '=' || !rest.starts_with(key)) {
+        if (rest.size() <= key.size() || rest[key.size()] != '=' || !StartsWith(rest, key)) {
             return false;
         }
         value = TakeFrom(next_ + key.size() + 1);
@@ -33,6 +34,27 @@ public:
     }
 
 private:
+    // Whether `text`, longer than `key`, starts with it. Keys of source files are 5 to 24
+    // bytes long: comparing 8-byte words, the last one overlapping the one before, is
+    // cheaper than the library call for a comparison made on nearly every line.
+    static bool StartsWith(std::string_view text, std::string_view key) {
+        const std::size_t size = key.size();
+        if (size < 8) {
+            return text.starts_with(key);
+        }
+        for (std::size_t i = 0; i + 8 < size; i += 8) {
+            if (Word(text.data() + i) != Word(key.data() + i)) {
+                return false;
+            }
+        }
+        return Word(text.data() + size - 8) == Word(key.data() + size - 8);
+    }
+    static uint64_t Word(const char* bytes) {
+        uint64_t word = 0;
+        std::memcpy(&word, bytes, sizeof word);
+        return word;
+    }
+
     // Bit i is set when text[offset + i] is '\n'; bytes past the end count as none.
     static uint64_t NewlineBits(std::string_view text, std::size_t offset);
 

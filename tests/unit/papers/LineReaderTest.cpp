@@ -77,5 +77,24 @@ TEST(LineReaderTest, TakesAValueOnlyAfterTheExactKeyAndEquals) {
     EXPECT_TRUE(LineReader("", false).AtEnd());
 }
 
+// Keys of every length up to 24, with one differing byte at every position.
+TEST(LineReaderTest, RefusesAKeyThatDiffersAnywhere) {
+    for (std::size_t length = 1; length <= 24; ++length) {
+        std::string key;
+        for (std::size_t i = 0; i < length; ++i) {
+            key += static_cast<char>('a' + i);
+        }
+        std::string_view value;
+        const std::string same = key + "=v";
+        ASSERT_TRUE(LineReader(same, false).TakeValueOfKey(key, value)) << key;
+        EXPECT_EQ(value, "v");
+        for (std::size_t i = 0; i < length; ++i) {
+            std::string other = same;
+            other[i] = 'Z';
+            EXPECT_FALSE(LineReader(other, false).TakeValueOfKey(key, value)) << other;
+        }
+    }
+}
+
 } // namespace
 } // namespace qlx
