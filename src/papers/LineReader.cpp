@@ -9,9 +9,8 @@
 
 namespace qlx {
 
-uint64_t LineReader::NewlineBits(std::string_view text, std::size_t offset) {
-    const std::size_t available = std::min<std::size_t>(64, text.size() - offset);
-    const char* block = text.data() + offset;
+uint64_t LineReader::NewlineBits(const char* block, const char* end) {
+    const auto available = std::min<std::size_t>(64, static_cast<std::size_t>(end - block));
     char tail[64];
     if (available < 64) { // the last block: read a zero-padded copy, never past the text
         std::memset(tail, 0, sizeof tail);

@@ -15,9 +15,10 @@ namespace qlx {
 class LineReader {
 public:
     LineReader(std::string_view text, bool cutAtZero)
-        : text_(text), newlines_(text.empty() ? 0 : NewlineBits(text, 0)), cutAtZero_(cutAtZero) {}
+        : next_(text.data()), end_(text.data() + text.size()), block_(next_),
+          newlines_(text.empty() ? 0 : NewlineBits(block_, end_)), cutAtZero_(cutAtZero) {}
 
-    bool AtEnd() const { return next_ >= text_.size(); }
+    bool AtEnd() const { return next_ == end_; }
 
     std::string_view TakeLine() { return TakeFrom(next_); }
 
@@ -25,11 +26,12 @@ public:
     // the usual line of a source file, whose key then needs no split. The value comes back
     // through a reference, not a returned record, so that it goes to its place in one move.
     bool TakeValueOfKey(std::string_view key, std::string_view& value) {
-        const std::string_view rest = text_.substr(next_);
-        if (rest.size() <= key.size() || rest[key.size()] != '=' || !StartsWith(rest, key)) {
+        const std::size_t size = key.size();
+        if (static_cast<std::size_t>(end_ - next_) <= size || next_[size] != '=' ||
+            !StartsWith(next_, key)) {
             return false;
         }
-        value = TakeFrom(next_ + key.size() + 1);
+        value = TakeFrom(next_ + size + 1);
         return true;
     }
 
@@ -37,17 +39,17 @@ private:
     // Whether `text`, longer than `key`, starts with it. Keys of source files are 5 to 24
     // bytes long: comparing 8-byte words, the last one overlapping the one before, is
     // cheaper than the library call for a comparison made on nearly every line.
-    static bool StartsWith(std::string_view text, std::string_view key) {
+    static bool StartsWith(const char* text, std::string_view key) {
         const std::size_t size = key.size();
         if (size < 8) {
-            return text.starts_with(key);
+            return std::string_view(text, size) == key;
         }
         for (std::size_t i = 0; i + 8 < size; i += 8) {
-            if (Word(text.data() + i) != Word(key.data() + i)) {
+            if (Word(text + i) != Word(key.data() + i)) {
                 return false;
             }
         }
-        return Word(text.data() + size - 8) == Word(key.data() + size - 8);
+        return Word(text + size - 8) == Word(key.data() + size - 8);
     }
     static uint64_t Word(const char* bytes) {
         uint64_t word = 0;
@@ -55,41 +57,39 @@ private:
         return word;
     }
 
-    // Bit i is set when text[offset + i] is '\n'; bytes past the end count as none.
-    static uint64_t NewlineBits(std::string_view text, std::size_t offset);
+    // Bit i is set when block[i] is '\n'; bytes at or past `end` count as none.
+    static uint64_t NewlineBits(const char* block, const char* end);
 
-    // The text from `from` to the end of the current line; the reader moves to the next line.
-    std::string_view TakeFrom(std::size_t from) {
-        const std::size_t end = NextNewline();
-        std::string_view line = text_.substr(from, end - from);
-        next_ = end < text_.size() ? end + 1 : end;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
+    // The text from `from` (on the current line) to the line's end; the reader moves to the
+    // next line.
+    std::string_view TakeFrom(const char* from) {
+        const char* lineEnd = NextNewline();
+        next_ = lineEnd == end_ ? end_ : lineEnd + 1;
+        if (lineEnd != from && lineEnd[-1] == '\r') {
+            --lineEnd;
         }
-        if (cutAtZero_) {
-            line = line.substr(0, line.find('\0'));
-        }
-        return line;
+        const std::string_view line(from, static_cast<std::size_t>(lineEnd - from));
+        return cutAtZero_ ? line.substr(0, line.find('\0')) : line;
     }
 
-    // The position of the first '\n' of the current line, or the text's size.
-    std::size_t NextNewline() {
+    // The current line's '\n', or the end of the text.
+    const char* NextNewline() {
         while (newlines_ == 0) {
             block_ += 64;
-            if (block_ >= text_.size()) {
-                return text_.size();
+            if (block_ >= end_) {
+                return end_;
             }
-            newlines_ = NewlineBits(text_, block_);
+            newlines_ = NewlineBits(block_, end_);
         }
-        const std::size_t position = block_ + static_cast<std::size_t>(std::countr_zero(newlines_));
+        const char* newline = block_ + std::countr_zero(newlines_);
         newlines_ &= newlines_ - 1;
-        return position;
+        return newline;
     }
 
-    std::string_view text_;
-    std::size_t next_ = 0;  // where the next line starts
-    std::size_t block_ = 0; // the 64-byte block that newlines_ describes
-    uint64_t newlines_;     // that block's line ends not yet passed
+    const char* next_; // where the next line starts
+    const char* end_;
+    const char* block_; // the 64-byte block that newlines_ describes
+    uint64_t newlines_; // that block's line ends not yet passed
     bool cutAtZero_;
 };
 

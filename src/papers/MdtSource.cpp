@@ -27,21 +27,22 @@ std::string_view BufferedText(std::string_view value) {
 // Decimal with an optional '-', or hexadecimal after "0x"; stops at the first other
 // character. Wraps modulo 2^32 like the 32-bit reader, so no input can overflow.
 uint32_t ParseProfileInt(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
+    const char* digit = text.data();
+    const char* const end = digit + text.size();
+    while (digit != end && (*digit == ' ' || *digit == '\t')) {
+        ++digit;
+    }
+    if (end - digit >= 2 && digit[0] == '0' && (digit[1] == 'x' || digit[1] == 'X')) {
+        return ParseHexDigits(
+            std::string_view(digit + 2, static_cast<std::size_t>(end - digit - 2)));
+    }
+    const bool negative = digit != end && *digit == '-';
+    if (negative) {
+        ++digit;
     }
     uint32_t value = 0;
-    if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-        return ParseHexDigits(text.substr(i + 2));
-    }
-    bool negative = false;
-    if (i < text.size() && text[i] == '-') {
-        negative = true;
-        ++i;
-    }
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10u + static_cast<uint32_t>(text[i] - '0');
+    for (; digit != end && *digit >= '0' && *digit <= '9'; ++digit) {
+        value = value * 10u + static_cast<uint32_t>(*digit - '0');
     }
     return negative ? 0u - value : value;
 }
@@ -172,14 +173,12 @@ PaperReadResult ReadPaperSection(const IniDocument& document, int sectionNumber,
     // One pass over the section: the value of the first entry of each known key. Most lines
     // read "key=value" with the key the table expects next (the one after the previous
     // match); only other lines need the general split and a search of the table.
-    static_assert(kPaperKeyCount <= 64);
+    // A found value points into the text; one still null was not found.
     std::array<std::string_view, kPaperKeyCount> values{};
-    uint64_t foundKeys = 0; // bit k: key k was found
-    const auto has = [&foundKeys](std::size_t key) { return ((foundKeys >> key) & 1u) != 0; };
+    const auto has = [&values](std::size_t key) { return values[key].data() != nullptr; };
     const auto keep = [&](std::size_t key, std::string_view value) {
         if (!has(key)) {
             values[key] = value;
-            foundKeys |= uint64_t{1} << key;
         }
     };
     std::size_t next = 0;
