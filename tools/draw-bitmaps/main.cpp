@@ -86,50 +86,52 @@ void Text(QPainter& p, const QRect& box, const QString& text, const QColor& colo
     p.drawText(box, Qt::AlignCenter, text);
 }
 
-// The roll the tape comes from, seen from its side, and the feed arrow.
-void Roll(QPainter& p, int top, int height) {
-    const int d = height + 16;
-    const QRect roll(4, top + height / 2 - d / 2, d, d);
-    p.setPen(kInk);
-    p.setBrush(kTape);
-    p.drawEllipse(roll);
-    p.setBrush(kBacking);
-    p.drawEllipse(roll.adjusted(d / 3, d / 3, -d / 3, -d / 3));
-}
-
 QImage Canvas(int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(kKey);
     return image;
 }
 
-// 132: continuous tape.
-QImage ContinuousTape() {
+constexpr int kTapeTop = 30;
+constexpr int kTapeHeight = 40;
+
+// What the three tape pictures share: the strip in `fill` running off its roll (seen from
+// its side) and the feed arrow under it.
+QImage TapeCanvas(const QColor& fill) {
     QImage image = Canvas(180, 100);
     QPainter p(&image);
-    const int top = 30, height = 40;
     p.setPen(kInk);
+    p.setBrush(fill);
+    p.drawRect(28, kTapeTop, 146, kTapeHeight);
+    const int d = kTapeHeight + 16;
+    const QRect roll(4, kTapeTop + kTapeHeight / 2 - d / 2, d, d);
     p.setBrush(kTape);
-    p.drawRect(28, top, 146, height);
-    Roll(p, top, height);
+    p.drawEllipse(roll);
+    p.setBrush(kBacking);
+    p.drawEllipse(roll.adjusted(d / 3, d / 3, -d / 3, -d / 3));
+    Arrow(p, QPoint(120, 86), QPoint(170, 86), kMeasure, 2);
+    return image;
+}
+
+// 132: continuous tape.
+QImage ContinuousTape() {
+    QImage image = TapeCanvas(kTape);
+    QPainter p(&image);
+    const int top = kTapeTop;
     // Printed samples along the tape: nothing divides it.
     p.setPen(QPen(kFaint, 1, Qt::DashLine));
     p.drawLine(70, top + 12, 160, top + 12);
     p.drawLine(70, top + 20, 140, top + 20);
     p.drawLine(70, top + 28, 150, top + 28);
-    Arrow(p, QPoint(120, 86), QPoint(170, 86), kMeasure, 2);
     return image;
 }
 
 // 131: die-cut labels on their liner, with gaps between them.
 QImage DieCutLabels() {
-    QImage image = Canvas(180, 100);
+    QImage image = TapeCanvas(kBacking);
     QPainter p(&image);
-    const int top = 30, height = 40;
+    const int top = kTapeTop, height = kTapeHeight;
     p.setPen(kInk);
-    p.setBrush(kBacking);
-    p.drawRect(28, top, 146, height);
-    Roll(p, top, height);
     p.setBrush(kLabel);
     for (int x = 44; x < 174; x += 44) {
         const int right = std::min(x + 34, 173);
@@ -140,19 +142,14 @@ QImage DieCutLabels() {
     p.drawLine(78, top - 12, 78, top + 4);
     p.drawLine(88, top - 12, 88, top + 4);
     NarrowMeasure(p, 78, 88, top - 8, kMeasure);
-    Arrow(p, QPoint(120, 86), QPoint(170, 86), kMeasure, 2);
     return image;
 }
 
 // 144: black-mark tape: plain tape with a black mark on its back at each label.
 QImage BlackMarkTape() {
-    QImage image = Canvas(180, 100);
+    QImage image = TapeCanvas(kTape);
     QPainter p(&image);
-    const int top = 30, height = 40;
-    p.setPen(kInk);
-    p.setBrush(kTape);
-    p.drawRect(28, top, 146, height);
-    Roll(p, top, height);
+    const int top = kTapeTop, height = kTapeHeight;
     p.setPen(QPen(kFaint, 1, Qt::DashLine));
     for (int x = 44; x < 174; x += 44) {
         p.drawLine(x, top + 1, x, top + height - 1);
@@ -162,7 +159,6 @@ QImage BlackMarkTape() {
     for (int x = 44; x < 174; x += 44) {
         p.drawRect(x, top + height - 9, 9, 8);
     }
-    Arrow(p, QPoint(120, 86), QPoint(170, 86), kMeasure, 2);
     return image;
 }
 
