@@ -39,20 +39,6 @@ constexpr int kControlEnergy = 1090;
 constexpr int kControlPopup = 1014;
 constexpr int kControlAbout = 16;
 
-// The driver update with the window painted and deaf while its tools run.
-MediamgrModel::Publisher Guarded(MediamgrModel::Publisher inner) {
-    if (!inner) {
-        inner = PublishDefinitions;
-    }
-    return [inner](const PublishEnvironment& environment, PublishVariant variant,
-                   const SourceWriter& writer, const std::string& destination) {
-        ToolWaitGuard guard;
-        PublishEnvironment waiting = environment;
-        waiting.whileWaiting = &ToolWaitGuard::Pump;
-        return inner(waiting, variant, writer, destination);
-    };
-}
-
 template <class T> void SetEnabled(const QWidget& dialog, int control, bool enabled) {
     if (auto* widget = Control<T>(dialog, control)) {
         widget->setEnabled(enabled);
@@ -69,7 +55,8 @@ void SetText(const QWidget& dialog, int control, const std::string& text) {
 
 CMediamgrDlg::CMediamgrDlg(const MainWindowSetup& setup, MediamgrModel::Publisher publisher,
                            QWidget* parent)
-    : QDialog(parent), model_(ResourceLibrary::Instance(), messages_, Guarded(publisher)),
+    : QDialog(parent),
+      model_(ResourceLibrary::Instance(), messages_, ToolWaitGuard::Around(publisher)),
       editor_(std::make_unique<DialogPaperEditor>(this)) {
     const ResourceLibrary& resources = ResourceLibrary::Instance();
     resources.LoadDialogTemplate(kTemplate, *this);

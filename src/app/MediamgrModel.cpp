@@ -153,7 +153,6 @@ PublishEnvironment MediamgrModel::Environment() const {
     environment.tempFolder = setup_.tempFolder;
     environment.modelCode = setup_.modelCode;
     environment.header = list_.header;
-    environment.whileWaiting = whileWaiting_;
     return environment;
 }
 

@@ -37,8 +37,7 @@ public:
     static constexpr int kFirstUserPaperSize = 513;
     static constexpr int kLastUserPaperSize = 612;
 
-    using Publisher = std::function<PublishOutcome(const PublishEnvironment&, PublishVariant,
-                                                   const SourceWriter&, const std::string&)>;
+    using Publisher = PublishFunction;
 
     // `publisher` defaults to PublishDefinitions; tests put a stand-in there.
     MediamgrModel(const StringSource& strings, MessageSink& messages, Publisher publisher = {});
@@ -108,11 +107,8 @@ public:
     // OK: string 1006 when a paper was added or replaced during the run.
     void ConfirmOk();
 
-    // The driver update's environment for this run; `whileWaiting` keeps the window painted.
+    // The driver update's environment for this run.
     PublishEnvironment Environment() const;
-    void SetWhileWaiting(std::function<void()> whileWaiting) {
-        whileWaiting_ = std::move(whileWaiting);
-    }
 
 private:
     bool Fail();
@@ -120,7 +116,6 @@ private:
     const StringSource& strings_;
     MessageSink& messages_;
     Publisher publisher_;
-    std::function<void()> whileWaiting_;
     MainWindowSetup setup_;
     PaperList list_;
 };

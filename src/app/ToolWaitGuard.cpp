@@ -58,4 +58,22 @@ bool ToolWaitGuard::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+PublishFunction ToolWaitGuard::Around(PublishFunction inner) {
+    if (!inner) {
+        inner = PublishDefinitions;
+    }
+    return [inner](const PublishEnvironment& environment, PublishVariant variant,
+                   const SourceWriter& writer, const std::string& destination) {
+        ToolWaitGuard guard;
+        PublishEnvironment waiting = environment;
+        waiting.whileWaiting = [also = environment.whileWaiting] {
+            ToolWaitGuard::Pump();
+            if (also) {
+                also();
+            }
+        };
+        return inner(waiting, variant, writer, destination);
+    };
+}
+
 } // namespace qlx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "update/PublishDefinitions.h"
+
 #include <QObject>
 
 namespace qlx {
@@ -17,6 +19,9 @@ public:
 
     // The driver update's wait callback.
     static void Pump();
+    // `inner` (PublishDefinitions when empty) run with the windows painted and deaf while
+    // its tools run; whatever the caller asked to run while waiting runs as well.
+    static PublishFunction Around(PublishFunction inner);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -35,26 +35,6 @@ PaperEditorSetup SetupFrom(const PaperEditorRequest& request) {
     return setup;
 }
 
-// The driver update with the windows painted and deaf while its tools run; whatever the
-// caller asked to run while waiting runs as well.
-PublishFunction Guarded(PublishFunction inner) {
-    if (!inner) {
-        inner = PublishDefinitions;
-    }
-    return [inner](const PublishEnvironment& environment, PublishVariant variant,
-                   const SourceWriter& writer, const std::string& destination) {
-        ToolWaitGuard guard;
-        PublishEnvironment waiting = environment;
-        waiting.whileWaiting = [also = environment.whileWaiting] {
-            ToolWaitGuard::Pump();
-            if (also) {
-                also();
-            }
-        };
-        return inner(waiting, variant, writer, destination);
-    };
-}
-
 // Each value box with its arrows.
 constexpr std::pair<int, int> kValueEdits[] = {{pc::kWidth, pc::kWidthSpin},
                                                {pc::kLength, pc::kLengthSpin},
@@ -69,7 +49,8 @@ constexpr std::pair<int, int> kValueEdits[] = {{pc::kWidth, pc::kWidthSpin},
 } // namespace
 
 CNewLabelDlg::CNewLabelDlg(PaperEditorRequest& request, QWidget* parent, PublishFunction publish)
-    : QDialog(parent), request_(request), publish_(Guarded(std::move(publish))), messages_(this) {
+    : QDialog(parent), request_(request), publish_(ToolWaitGuard::Around(std::move(publish))),
+      messages_(this) {
     const ResourceLibrary& resources = ResourceLibrary::Instance();
     resources.LoadDialogTemplate(kTemplate, *this);
     model_ = std::make_unique<PaperEditorModel>(request_.work, SetupFrom(request_), resources);

@@ -35,9 +35,6 @@ struct SaveOutcome {
     std::optional<std::string> message;
 };
 
-// The driver update, replaceable in tests.
-using PublishFunction = std::function<PublishOutcome(const PublishEnvironment&, PublishVariant,
-                                                     const SourceWriter&, const std::string&)>;
 // Writes the user source of `papers` (its first `numberOfPapers` slots) to `path`.
 using UserSourceWriter =
     std::function<bool(const PaperList& papers, const std::string& path, int numberOfPapers)>;

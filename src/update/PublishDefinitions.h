@@ -44,6 +44,9 @@ struct PublishOutcome {
 PublishOutcome PublishDefinitions(const PublishEnvironment& environment, PublishVariant variant,
                                   const SourceWriter& writeSource,
                                   const std::string& destinationFolder);
+// PublishDefinitions or a stand-in for it (tests, and the windows' input guard around it).
+using PublishFunction = std::function<PublishOutcome(const PublishEnvironment&, PublishVariant,
+                                                     const SourceWriter&, const std::string&)>;
 
 // "pdt%s%s.bin" from the last two characters of byModelCode, then of bySeriesCode.
 std::string PrinterFileName(const MdtHeader& header);
