@@ -5,9 +5,7 @@
 #include "papers/TextCodec.h"
 
 #include <deque>
-#include <filesystem>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -59,27 +57,5 @@ inline PaperDef MakePaper(const std::string& name, int size, int preset = 0,
     p.reserved_12_ = "0,0,0,0,0,0,1,0,0,0,0,0";
     return p;
 }
-
-// A fresh folder under the system's temporary folder, removed with the object.
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("qlx-mainwin-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    std::string Path() const { return path_.string(); }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 } // namespace qlx::testing

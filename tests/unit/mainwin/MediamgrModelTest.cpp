@@ -2,10 +2,11 @@
 
 #include "app/MediamgrModel.h"
 #include "papers/MdtSource.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <filesystem>
 
 namespace qlx {
 namespace {
@@ -13,7 +14,6 @@ namespace {
 using testing::FakeStrings;
 using testing::MakePaper;
 using testing::RecordingSink;
-using testing::TempFolder;
 
 std::string Name(const PaperDef& p) {
     return TextCodec::ToUtf8(p.szPaperName_mm).value_or("?");
@@ -70,12 +70,12 @@ class MediamgrModelTest : public ::testing::Test {
 protected:
     FakeStrings strings;
     RecordingSink sink;
-    TempFolder temp;
+    ScratchFolder temp;
     FakePublisher publisher;
     MediamgrModel model{strings, sink, publisher.Bind()};
 
     void SetUp() override {
-        publisher.folder = temp.Path();
+        publisher.folder = temp.path();
         MainWindowSetup setup;
         setup.modelCode = "qlx530e";
         setup.printerName = "Label printer";
@@ -372,7 +372,7 @@ class MediamgrInitialiseTest : public ::testing::Test {
 protected:
     FakeStrings strings;
     RecordingSink sink;
-    TempFolder temp;
+    ScratchFolder temp;
     MainWindowSetup setup;
 
     void SetUp() override {
@@ -381,8 +381,8 @@ protected:
         setup.modelCode = "qlx530e";
         setup.programFolder = temp / "bin";
         setup.driverFolder = temp / "driver/3";
-        Touch(temp / "bin/qlx5sRpc");
-        Touch(temp / "bin/QLX5SRCV"); // found without regard to case
+        WriteText(temp / "bin/qlx5sRpc", "#!/bin/sh\n");
+        WriteText(temp / "bin/QLX5SRCV", "#!/bin/sh\n"); // found without regard to case
         MdtHeader header;
         header.FormatVersion = "1.00";
         header.ModelVersion = "1.00";
@@ -395,7 +395,6 @@ protected:
         ASSERT_TRUE(
             WriteSourceFile(temp / "driver/3/qlx530eed.txt", header, {MakePaper("Mine", 513)}));
     }
-    static void Touch(const std::string& path) { std::ofstream(path) << "#!/bin/sh\n"; }
 };
 
 TEST_F(MediamgrInitialiseTest, LoadsPresetsThenUserPapers) {
