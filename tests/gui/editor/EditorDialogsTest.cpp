@@ -10,6 +10,7 @@
 #include "papers/MdtSource.h"
 #include "update/PublishDefinitions.h"
 
+#include "support/DemoDriverCopy.h"
 #include "support/ListedNames.h"
 
 #include <QApplication>
@@ -525,15 +526,9 @@ private Q_SLOTS:
     // The whole way on a copy of the demo driver folder with the real tools: New, a die-cut
     // label 62 x 29 mm with a 3 mm gap, OK; then Edit, a longer label, Overwrite.
     void newAndOverwriteOnTheDemoPrinter() {
-        const QDir demo(qEnvironmentVariable("QLX_DEMO_DIR") + "/driver/3");
-        QVERIFY(demo.exists());
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath("driver/3"));
-        QVERIFY(QDir(dir.path()).mkpath("tmp"));
-        const QString folder = dir.path() + "/driver/3/";
-        for (const QString& name : demo.entryList(QDir::Files)) {
-            QVERIFY(QFile::copy(demo.filePath(name), folder + name));
-        }
+        const QString folder = testing::CopyDemoDriverFolder(dir.path());
+        QVERIFY(!folder.isEmpty());
         const QString source = folder + "qlx530eed.txt";
         const QString table = folder + "qlx530eed.mdt";
         const SourceFile shipped = LoadSourceFile(source.toStdString(), false);

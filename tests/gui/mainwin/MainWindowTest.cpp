@@ -9,6 +9,7 @@
 #include "papers/MdtSource.h"
 #include "papers/TextCodec.h"
 
+#include "support/DemoDriverCopy.h"
 #include "support/ListedNames.h"
 
 #include <QAction>
@@ -519,15 +520,9 @@ private Q_SLOTS:
 
     // The demo driver folder, copied, with the real driver update and its tools.
     void demoDriverFolderWithTheRealTools() {
-        const QDir demo(qEnvironmentVariable("QLX_DEMO_DIR") + "/driver/3");
-        QVERIFY(demo.exists());
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath("driver/3"));
-        QVERIFY(QDir(dir.path()).mkpath("tmp"));
-        const QString folder = dir.path() + "/driver/3/";
-        for (const QString& name : demo.entryList(QDir::Files)) {
-            QVERIFY(QFile::copy(demo.filePath(name), folder + name));
-        }
+        const QString folder = testing::CopyDemoDriverFolder(dir.path());
+        QVERIFY(!folder.isEmpty());
         const std::string userPath = (folder + "qlx530eed.txt").toStdString();
         const SourceFile shipped = LoadSourceFile(userPath, false);
         QVERIFY(shipped.headerOk);
