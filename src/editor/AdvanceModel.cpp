@@ -4,7 +4,7 @@
 #include "app/Units.h"
 #include "editor/ControlsToPaper.h"
 #include "editor/EditorControls.h"
-#include "editor/ReservedNumbers.h"
+#include "papers/ReservedNumbers.h"
 #include "editor/SpinStep.h"
 #include "editor/ValidatePaper.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/Units.h"
 #include "editor/NameText.h"
-#include "editor/ReservedNumbers.h"
+#include "papers/ReservedNumbers.h"
 
 #include <string>
 

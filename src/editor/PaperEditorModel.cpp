@@ -5,7 +5,7 @@
 #include "editor/EditorControls.h"
 #include "editor/FilterDecimalInput.h"
 #include "editor/NameText.h"
-#include "editor/ReservedNumbers.h"
+#include "papers/ReservedNumbers.h"
 #include "editor/SpinStep.h"
 #include "editor/ValidatePaper.h"
 

@@ -1,6 +1,7 @@
 #include "papers/MdtSource.h"
 
 #include "papers/HexNumber.h"
+#include "papers/ReservedNumbers.h"
 #include "papers/SourceKeys.h"
 #include "papers/TextCodec.h"
 #include "platform/Files.h"
@@ -51,39 +52,11 @@ int16_t Low16Signed(uint32_t value) {
     return static_cast<int16_t>(static_cast<uint16_t>(value & 0xFFFFu));
 }
 
-// Signed decimal as atoi reads it, saturating instead of overflowing.
-int64_t ParseSignedDecimal(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        if (value < 100000000000LL) {
-            value = value * 10 + (text[i] - '0');
-        }
-    }
-    return negative ? -value : value;
-}
-
-// Numbers 2 to 6 of reserved_12_: mark offset, mark width and the black-mark flag.
+// Numbers 2 to 6 of reserved_12_, read from its first 100 characters: mark offset, mark
+// width and the black-mark flag.
 void ApplyReserved12(PaperDef& paper) {
-    const std::string_view scanned = std::string_view(paper.reserved_12_).substr(0, 100);
-    std::array<int64_t, 7> numbers{}; // those after the seventh are not used
-    std::string_view rest = scanned;
-    for (int64_t& number : numbers) {
-        const auto comma = std::find(rest.begin(), rest.end(), ',');
-        number = ParseSignedDecimal(std::string_view(rest.begin(), comma));
-        if (comma == rest.end()) {
-            break;
-        }
-        rest = std::string_view(comma + 1, rest.end());
-    }
+    const ReservedNumbers numbers =
+        ParseReservedNumbers(std::string_view(paper.reserved_12_).substr(0, 100));
     const auto combine = [](int64_t low, int64_t high) {
         return static_cast<int16_t>(
             static_cast<uint16_t>(static_cast<uint64_t>(low + 256 * high) & 0xFFFFu));

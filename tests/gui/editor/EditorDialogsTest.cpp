@@ -6,7 +6,7 @@
 #include "editor/CAdvanceDlg.h"
 #include "editor/CNewLabelDlg.h"
 #include "editor/EditorControls.h"
-#include "editor/ReservedNumbers.h"
+#include "papers/ReservedNumbers.h"
 #include "papers/MdtSource.h"
 #include "update/PublishDefinitions.h"
 

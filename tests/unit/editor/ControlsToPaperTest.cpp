@@ -1,7 +1,7 @@
 #include "editor/ControlsToPaper.h"
 #include "app/Units.h"
 #include "editor/NameText.h"
-#include "editor/ReservedNumbers.h"
+#include "papers/ReservedNumbers.h"
 
 #include <gtest/gtest.h>
 

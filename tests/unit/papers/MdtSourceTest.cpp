@@ -206,7 +206,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReservedCase{"negative_offset", 75, "1,2,-12,-1,0,0,0", 75, -12 - 256, 0},
         ReservedCase{"continuous_keeps_kind", 74, "0,0,0,0,0,0,2,0,0,0,0,0", 74, 0, 0},
         ReservedCase{"flag_past_100_chars", 75, std::string(100, ' ') + "0,0,0,0,0,0,2", 75, 0, 0},
-        ReservedCase{"garbage", 75, "x,y,z", 75, 0, 0}),
+        ReservedCase{"garbage", 75, "x,y,z", 75, 0, 0},
+        // Read as the editor reads the field: any blank before a number, as atoi skips it.
+        ReservedCase{"vertical_tab_blank", 75, "0,0,\v7,0,0,0, 2", 76, 7, 0},
+        // Too large numbers saturate at the int32_t limits: 0x7fffffff and -0x80000000.
+        ReservedCase{"saturated", 75, "0,0,99999999999,0,-99999999999,0,2", 76, -1, 0}),
     [](const testing::TestParamInfo<ReservedCase>& info) { return std::string(info.param.label); });
 
 TEST(MdtSourceTest, WriterOutputMatchesTheCheckedInFileAndReadsBackEqual) {
