@@ -35,6 +35,15 @@ private:
     int fd_;
 };
 
+// read(), tried again when a signal interrupts it: the bytes read, 0 at the end, -1 on error.
+ssize_t ReadSome(int fd, char* buffer, size_t size) {
+    for (;;) {
+        const ssize_t n = read(fd, buffer, size);
+        if (n >= 0 || errno != EINTR)
+            return n;
+    }
+}
+
 bool WriteAll(int fd, const char* data, size_t size) {
     while (size > 0) {
         const ssize_t n = write(fd, data, size);
@@ -144,12 +153,9 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
     std::string content;
     char buffer[65536];
     for (;;) {
-        const ssize_t n = read(fd.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+        const ssize_t n = ReadSome(fd.get(), buffer, sizeof buffer);
+        if (n < 0)
             return false;
-        }
         if (n == 0)
             break;
         content.append(buffer, static_cast<size_t>(n));
@@ -172,12 +178,9 @@ bool CopyFileAtomic(const std::string& from, const std::string& to) {
     return ReplaceAtomically(to, st.st_mode & 0777, [&](int fd) {
         char buffer[65536];
         for (;;) {
-            const ssize_t n = read(source.get(), buffer, sizeof buffer);
-            if (n < 0) {
-                if (errno == EINTR)
-                    continue;
+            const ssize_t n = ReadSome(source.get(), buffer, sizeof buffer);
+            if (n < 0)
                 return false;
-            }
             if (n == 0)
                 return true;
             if (!WriteAll(fd, buffer, static_cast<size_t>(n)))
