@@ -7,6 +7,7 @@
 #include "PrinterDefinition.h"
 #include "TableCompiler.h"
 #include "papers/MdtSource.h"
+#include "papers/TextCodec.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "update/PublishDefinitions.h"
@@ -21,18 +22,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-template <size_t N> void SetName(std::array<char16_t, N>& name, std::u16string_view text) {
-    name.fill(0);
-    std::copy(text.begin(), text.end(), name.begin());
-}
-
 // Two papers as the editor makes them for a 300-dpi model.
 std::vector<PaperDef> UserPapers() {
     PaperDef labels;
-    SetName(labels.szPaperName_mm, u"Shelf 45 x 25");
-    SetName(labels.szPaperName_inch, u"Shelf 45 x 25");
-    SetName(labels.szPaperWidthString_inch, u"1.77\"");
-    SetName(labels.szPaperLengthString_inch, u"0.98\"");
+    TextCodec::Store(u"Shelf 45 x 25", labels.szPaperName_mm);
+    TextCodec::Store(u"Shelf 45 x 25", labels.szPaperName_inch);
+    TextCodec::Store(u"1.77\"", labels.szPaperWidthString_inch);
+    TextCodec::Store(u"0.98\"", labels.szPaperLengthString_inch);
     labels.nType = kTypeDieCut;
     labels.nPaperSize = 513;
     labels.nPaperWidth = 450;
@@ -66,8 +62,8 @@ std::vector<PaperDef> UserPapers() {
     labels.reserved_12_ = "12,0,0,0,0,0,1,12,0,0,0,0";
 
     PaperDef mark = labels;
-    SetName(mark.szPaperName_mm, u"Tag 50 x 30 mark");
-    SetName(mark.szPaperName_inch, u"Tag 50 x 30 mark");
+    TextCodec::Store(u"Tag 50 x 30 mark", mark.szPaperName_mm);
+    TextCodec::Store(u"Tag 50 x 30 mark", mark.szPaperName_inch);
     mark.nType = kTypeBlackMark;
     mark.nPaperSize = 514;
     mark.wPafMediaID = "514";

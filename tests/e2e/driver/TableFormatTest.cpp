@@ -2,6 +2,7 @@
 #include "CompiledTable.h"
 #include "PrinterDefinition.h"
 #include "TableCompiler.h"
+#include "papers/TextCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +10,6 @@
 
 namespace qlx {
 namespace {
-
-template <size_t N> void SetName(std::array<char16_t, N>& name, std::u16string_view text) {
-    name.fill(0);
-    std::copy(text.begin(), text.end(), name.begin());
-}
 
 MdtHeader SampleHeader() {
     MdtHeader header;
@@ -31,9 +27,9 @@ MdtHeader SampleHeader() {
 
 PaperDef BlackMarkPaper() {
     PaperDef paper;
-    SetName(paper.szPaperName_mm, u"58 x 40mm Black Mark");
-    SetName(paper.szPaperName_inch, u"2.28\" x 1.57\"");
-    SetName(paper.szPaperWidthString_inch, u"2.28\"");
+    TextCodec::Store(u"58 x 40mm Black Mark", paper.szPaperName_mm);
+    TextCodec::Store(u"2.28\" x 1.57\"", paper.szPaperName_inch);
+    TextCodec::Store(u"2.28\"", paper.szPaperWidthString_inch);
     paper.nType = kTypeBlackMark;
     paper.nPaperSize = 513;
     paper.nPaperWidth = 580;
